@@ -4,9 +4,13 @@
 
 namespace krx {
 
-bool operator==(const Point3d& a, const Point3d& b) { return a.x() == b.x() && a.y() == b.y() && a.z() == b.z(); }
+bool operator==(const Point3d& a, const Point3d& b) {
+    return a.x() == b.x() && a.y() == b.y() && a.z() == b.z();
+}
 
-bool operator!=(const Point3d& a, const Point3d& b) { return !(a == b); }
+bool operator!=(const Point3d& a, const Point3d& b) {
+    return !(a == b);
+}
 
 bool operator==(const Point4d& a, const Point4d& b) {
     if (a.w() == b.w()) {
@@ -18,9 +22,13 @@ bool operator==(const Point4d& a, const Point4d& b) {
     return a.x() / a.w() == b.x() / b.w() && a.y() / a.w() == b.y() / b.w() && a.z() / a.w() == b.z() / b.w();
 }
 
-bool operator==(const Matrix4d& a, const Matrix4d& b) { return a.getArray() == b.getArray(); }
+bool operator==(const Matrix4d& a, const Matrix4d& b) {
+    return a.getArray() == b.getArray();
+}
 
-Point3d operator-(const Point3d& a, const Point3d& b) { return {a.x() - b.x(), a.y() - b.y(), a.z() - b.z()}; }
+Point3d operator-(const Point3d& a, const Point3d& b) {
+    return {a.x() - b.x(), a.y() - b.y(), a.z() - b.z()};
+}
 
 Point4d operator-(const Point4d& a, const Point4d& b) {
     return {a.x() - b.x(), a.y() - b.y(), a.z() - b.z(), a.w() - b.w()};

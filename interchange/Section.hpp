@@ -32,8 +32,8 @@ public:
     Point3d controlNY() const { return controlNY_; }
     Point3d controlPZ() const { return controlPZ_; }
     Point3d controlNZ() const { return controlNZ_; }
-    void setControls(const Point3d& px, const Point3d& nx, const Point3d& py, const Point3d& ny, const Point3d& pz,
-                     const Point3d& nz);
+    void setControls(const Point3d& px, const Point3d& nx, const Point3d& py, const Point3d& ny,
+                     const Point3d& pz, const Point3d& nz);
 
     bool isLayout() const { return isLayout_; }
     void setIsLayout(bool isLayout) { isLayout_ = isLayout; }

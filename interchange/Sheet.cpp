@@ -38,7 +38,8 @@ std::string Sheet::sheetType2SheetTypeStr(SheetType type) {
 }
 
 Sheet findSheet(const std::vector<Sheet>& sheets, Sheet::SheetType type) {
-    const auto it = std::find_if(sheets.begin(), sheets.end(), [type](const Sheet& s) { return s.type == type; });
+    const auto it =
+        std::find_if(sheets.begin(), sheets.end(), [type](const Sheet& s) { return s.type == type; });
     return it != sheets.end() ? *it : Sheet{};
 }
 

@@ -17,10 +17,10 @@ TEST(SheetType, TextConversionsAreExact) {
         Sheet::SheetType type;
     };
     const Case cases[] = {
-        {"layout", Sheet::LAYOUT},   {"elevation", Sheet::ELEVATION}, {"reflectivity", Sheet::REFLECTIVITY},
-        {"color", Sheet::COLOR},     {"shading", Sheet::SHADING},     {"indexed", Sheet::INDEXED},
-        {"delta", Sheet::DELTA},     {"Layout", Sheet::UNKNOWN},      {"colour", Sheet::UNKNOWN},
-        {"", Sheet::UNKNOWN},        {" color", Sheet::UNKNOWN},      {"unknown", Sheet::UNKNOWN},
+        {"layout", Sheet::LAYOUT}, {"elevation", Sheet::ELEVATION}, {"reflectivity", Sheet::REFLECTIVITY},
+        {"color", Sheet::COLOR},   {"shading", Sheet::SHADING},     {"indexed", Sheet::INDEXED},
+        {"delta", Sheet::DELTA},   {"Layout", Sheet::UNKNOWN},      {"colour", Sheet::UNKNOWN},
+        {"", Sheet::UNKNOWN},      {" color", Sheet::UNKNOWN},      {"unknown", Sheet::UNKNOWN},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Sheet::sheetTypeStr2SheetType(c.text), c.type) << c.text;
@@ -39,8 +39,12 @@ TEST(CameraType, TextConversionsAreExact) {
         Viewport::CAMERATYPE type;
     };
     const Case cases[] = {
-        {"projective", Viewport::PROJECTIVE}, {"orthographic", Viewport::ORTHOGRAPHIC}, {"none", Viewport::NONE},
-        {"perspective", Viewport::NONE},      {"", Viewport::NONE},                     {"Projective", Viewport::NONE},
+        {"projective", Viewport::PROJECTIVE},
+        {"orthographic", Viewport::ORTHOGRAPHIC},
+        {"none", Viewport::NONE},
+        {"perspective", Viewport::NONE},
+        {"", Viewport::NONE},
+        {"Projective", Viewport::NONE},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Viewport::cameraTypeStr2CameraType(c.text), c.type) << c.text;
@@ -151,7 +155,10 @@ TEST(PointStr, WritesIdNumberAndFixedCoordinates) {
     const Case cases[] = {
         {"P1", 3, {1, 2.5, -3}, "P1 3 1.000000 2.500000 -3.000000"},
         {"", -1, {0, 0, 0}, " -1 0.000000 0.000000 0.000000"},
-        {"Höhe 7", 12345, {1e-7, 123456.1234567, -0.0000004}, "Höhe 7 12345 0.000000 123456.123457 -0.000000"},
+        {"Höhe 7",
+         12345,
+         {1e-7, 123456.1234567, -0.0000004},
+         "Höhe 7 12345 0.000000 123456.123457 -0.000000"},
     };
     for (const auto& c : cases) {
         HPoint p;
