@@ -10,15 +10,18 @@ function(krx_add_test name)
     cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE krx_common krx_test_support GTest::gtest_main GTest::gmock ${ARG_LIBS})
-    set(labels unit)
+    # Each property value must be a single item: gtest_discover_tests splits list values apart, which
+    # would shift every following property name and value.
+    set(label unit)
     if(ARG_THREADS)
-        list(APPEND labels threads)
+        set(label threads)
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES
-            LABELS "${labels}"
+            LABELS "${label}"
             TIMEOUT 600
-            ENVIRONMENT "HOME=${KRX_TEST_SANDBOX}/home;TMPDIR=${KRX_TEST_SANDBOX}/tmp")
+            ENVIRONMENT "HOME=${KRX_TEST_SANDBOX}/home"
+            ENVIRONMENT_MODIFICATION "TMPDIR=set:${KRX_TEST_SANDBOX}/tmp")
 endfunction()
