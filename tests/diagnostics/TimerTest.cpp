@@ -1,0 +1,67 @@
+#include "diagnostics/Timer.hpp"
+
+#include "diagnostics/DebugSingleton.hpp"
+#include "tests/diagnostics/LogText.hpp"
+#include "tests/support/IsolatedEnvironment.hpp"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace krx {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kMicro = "\xCE\xBC";
+
+TEST(TimerText, NamePaddingAndUnitFollowTheElapsedTime) {
+    struct TextCase {
+        std::string name;
+        Timer::Clock::duration elapsed;
+        std::string expected;
+    };
+    const std::string name10 = "readLayout";
+    const std::string name32(32, 'n');
+    const std::string name40(40, 'n');
+    const TextCase cases[] = {
+        {"", 250us, "Timer Unkonwn " + std::string(25, '.') + " 250 [" + kMicro + "s]"},
+        {name10, 250ms, "Timer readLayout " + std::string(22, '.') + " 250 [ms]"},
+        {name32, 2500ms, "Timer " + name32 + "  2.5 [s]"},
+        {name40, 2500ms, "Timer " + name40 + " " + std::string(8, '.') + " 2.5 [s]"},
+        // Unit boundaries: each unit holds up to, not including, the next.
+        {name10, 999999ns, "Timer readLayout " + std::string(22, '.') + " 999 [" + kMicro + "s]"},
+        {name10, 1ms, "Timer readLayout " + std::string(22, '.') + " 1 [ms]"},
+        {name10, 999999us, "Timer readLayout " + std::string(22, '.') + " 999 [ms]"},
+        {name10, 1s, "Timer readLayout " + std::string(22, '.') + " 1 [s]"},
+        {name10, 0ns, "Timer readLayout " + std::string(22, '.') + " 0 [" + kMicro + "s]"},
+        {name10, 1234567891234ns, "Timer readLayout " + std::string(22, '.') + " 1234.567891234 [s]"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Timer::elapsedTimeText(c.name, c.elapsed), c.expected);
+    }
+}
+
+class TimerTest : public test::IsolatedEnvironment {};
+
+TEST_F(TimerTest, EndOfScopeWritesOneLineToTheLog) {
+    {
+        DebugSingleton::ScopedInstance debug(tmp());
+        { Timer timer("import"); }
+        { Timer timer("explicit", debug.log()); }
+    }
+
+    const auto lines = test::splitLines(test::readWholeFile(tmp() + "/KorvexLumivo.log"));
+    const std::regex importLine("Timer import \\.{26} \\d+ \\[(" + kMicro + "s|ms)\\]");
+    const std::regex explicitLine("Timer explicit \\.{24} \\d+ \\[(" + kMicro + "s|ms)\\]");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [&](const std::string& line) { return std::regex_match(line, importLine); }),
+              1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [&](const std::string& line) { return std::regex_match(line, explicitLine); }),
+              1);
+}
+
+}  // namespace
+}  // namespace krx
