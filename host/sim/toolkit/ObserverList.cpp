@@ -1,0 +1,46 @@
+#include "host/sim/toolkit/ObserverList.hpp"
+
+#include <algorithm>
+#include <set>
+
+namespace krx::sim::toolkit {
+
+namespace {
+
+// The toolkit runs on the host's main thread only, like the toolkit it stands for.
+std::set<ObserverList*>& registry() {
+    static std::set<ObserverList*> lists;
+    return lists;
+}
+
+}  // namespace
+
+ObserverList::ObserverList() {
+    registry().insert(this);
+}
+
+ObserverList::~ObserverList() {
+    registry().erase(this);
+}
+
+void ObserverList::attach(const void* observer) {
+    if (observer != nullptr && !contains(observer)) {
+        observers_.push_back(observer);
+    }
+}
+
+void ObserverList::detach(const void* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+bool ObserverList::contains(const void* observer) const {
+    return std::find(observers_.begin(), observers_.end(), observer) != observers_.end();
+}
+
+void ObserverList::forgetEverywhere(const void* observer) {
+    for (ObserverList* list : registry()) {
+        list->detach(observer);
+    }
+}
+
+}  // namespace krx::sim::toolkit

@@ -1,0 +1,141 @@
+#include "host/sim/toolkit/Toolkit.hpp"
+
+#include "host/sim/toolkit/PanelModel.hpp"
+
+namespace krx::sim::toolkit {
+
+Toolkit& Toolkit::instance() {
+    static Toolkit toolkit;
+    return toolkit;
+}
+
+void Toolkit::reset() {
+    lookup_ = nullptr;
+    descriptions_.clear();
+    alertAnswers_.clear();
+    alerts_.clear();
+    menuChoices_.clear();
+    menus_.clear();
+    modalScripts_.clear();
+    faults_.clear();
+}
+
+void Toolkit::addPanelDescription(int module, short resourceId, PanelDescription description) {
+    descriptions_[{module, resourceId}] = std::move(description);
+}
+
+bool Toolkit::findPanelDescription(int module, short resourceId, PanelDescription* description) const {
+    const auto it = descriptions_.find({module, resourceId});
+    if (it != descriptions_.end()) {
+        *description = it->second;
+        return true;
+    }
+    return lookup_ && lookup_(module, resourceId, description);
+}
+
+short Toolkit::registerPanel(PanelModel* panel) {
+    // Panel ids are never 0 (a panel that could not be built has id 0) and never reused while the
+    // program runs, so a stale id finds nothing.
+    const short id = nextPanelId_++;
+    if (nextPanelId_ <= 0) {
+        nextPanelId_ = 1;
+    }
+    panels_[id] = panel;
+    return id;
+}
+
+void Toolkit::unregisterPanel(PanelModel* panel) {
+    for (auto it = panels_.begin(); it != panels_.end(); ++it) {
+        if (it->second == panel) {
+            panels_.erase(it);
+            return;
+        }
+    }
+}
+
+PanelModel* Toolkit::panel(short id) const {
+    const auto it = panels_.find(id);
+    return it == panels_.end() ? nullptr : it->second;
+}
+
+bool Toolkit::isAlive(const PanelModel* panel) const {
+    for (const auto& entry : panels_) {
+        if (entry.second == panel) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<PanelModel*> Toolkit::panels() const {
+    std::vector<PanelModel*> result;
+    for (const auto& entry : panels_) {
+        result.push_back(entry.second);
+    }
+    return result;
+}
+
+PanelModel* Toolkit::findPanelByResource(short resourceId) const {
+    PanelModel* found = nullptr;
+    for (const auto& entry : panels_) {
+        if (entry.second->resourceId() == resourceId) {
+            found = entry.second;
+        }
+    }
+    return found;
+}
+
+PanelModel* Toolkit::findPanelByGuid(const std::string& guid) const {
+    PanelModel* found = nullptr;
+    for (const auto& entry : panels_) {
+        if (!guid.empty() && entry.second->guid == guid) {
+            found = entry.second;
+        }
+    }
+    return found;
+}
+
+void Toolkit::registerCommand(int command, DG::CommandDescriptor* descriptor) {
+    commands_[command] = descriptor;
+}
+
+void Toolkit::unregisterCommand(int command, const DG::CommandDescriptor* descriptor) {
+    const auto it = commands_.find(command);
+    if (it != commands_.end() && it->second == descriptor) {
+        commands_.erase(it);
+    }
+}
+
+DG::CommandDescriptor* Toolkit::commandDescriptor(int command) const {
+    const auto it = commands_.find(command);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+bool Toolkit::takeAlertAnswer(AlertAnswer* answer) {
+    if (alertAnswers_.empty()) {
+        return false;
+    }
+    *answer = std::move(alertAnswers_.front());
+    alertAnswers_.pop_front();
+    return true;
+}
+
+bool Toolkit::takeMenuChoice(MenuChoice* choice) {
+    if (menuChoices_.empty()) {
+        return false;
+    }
+    *choice = std::move(menuChoices_.front());
+    menuChoices_.pop_front();
+    return true;
+}
+
+bool Toolkit::takeModalScript(ModalScript* script) {
+    if (modalScripts_.empty()) {
+        return false;
+    }
+    *script = std::move(modalScripts_.front());
+    modalScripts_.pop_front();
+    return true;
+}
+
+}  // namespace krx::sim::toolkit
