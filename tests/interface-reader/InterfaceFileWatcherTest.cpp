@@ -1,0 +1,355 @@
+#include "tests/interface-reader/ReaderTestSupport.hpp"
+#include "tests/support/WaitUntil.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#endif
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace krx::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A watcher that counts its reads of the interface file and can act in the moment after one.
+class ObservedParser : public SorvaneXMLFileParser {
+public:
+    using SorvaneXMLFileParser::SorvaneXMLFileParser;
+    // The thread calls the override: it must have ended before this object is gone.
+    ~ObservedParser() override { stopThread(); }
+
+    std::atomic<int> reads{0};
+    // Set before the thread starts; called on the watcher thread with the number of the read.
+    std::function<void(int)> afterRead;
+
+protected:
+    void interfaceFileWasRead() override {
+        const int read = ++reads;
+        if (afterRead) {
+            afterRead(read);
+        }
+    }
+};
+
+std::string pointElement(const std::string& name) {
+    return "<E type='point' name='" + name +
+           "'><Geometry number='1'><Shape><Point3d>1 2 3</Point3d></Shape><Origin3d>0 0 "
+           "0</Origin3d></Geometry></E>";
+}
+
+std::string batchOf(const std::vector<std::string>& names) {
+    std::string elements;
+    for (const std::string& name : names) {
+        elements += pointElement(name);
+    }
+    return interfaceXml(elements);
+}
+
+class InterfaceFileWatcherTest : public ReaderTest {
+protected:
+    void SetUp() override {
+        ReaderTest::SetUp();
+        _krxsettings_.setValue("interfaceFileCheckTimerMS", SettingValue(2.0));
+        std::filesystem::create_directories(home() + "/.Korvex");
+        path_ = home() + "/.Korvex/korvexplexa.vsq";
+        watcher_ = std::make_unique<ObservedParser>(elements_.get(), QString());
+    }
+
+    void TearDown() override {
+        watcher_.reset();
+        ReaderTest::TearDown();
+    }
+
+    bool fileExists() const { return std::filesystem::exists(std::filesystem::symlink_status(path_)); }
+
+    // The names of the points received so far, in order, collected across calls.
+    const std::vector<std::string>& received() {
+        for (const Element& element : queued()) {
+            const auto* point = std::get_if<HPoint>(&element);
+            received_.push_back(point != nullptr ? point->id() : "<" + std::to_string(element.index()) + ">");
+        }
+        return received_;
+    }
+
+    bool receivedCount(std::size_t count) {
+        return waitUntil([&] { return received().size() >= count; });
+    }
+
+    std::string path_;
+    std::unique_ptr<ObservedParser> watcher_;
+    std::vector<std::string> received_;
+};
+
+TEST(InterfaceFileLocationTest, PathsGiven) {
+    const ScopedIsolatedEnvironment environment;
+    struct Case {
+        QString given;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {QString(), environment.home() + "/.Korvex/korvexplexa.vsq"},
+        {"/data/", "/data/korvexplexa.vsq"},
+        {"C:\\data\\", "C:\\data\\korvexplexa.vsq"},
+        {"/data/korvexplexa.vsq", "/data/korvexplexa.vsq"},
+        {"/data/KORVEXPLEXA.VSQ", "/data/KORVEXPLEXA.VSQ/korvexplexa.vsq"},
+        {"/data", "/data/korvexplexa.vsq"},
+    };
+    for (const Case& c : cases) {
+        Elements queue;
+        const SorvaneXMLFileParser parser(&queue, c.given);
+        EXPECT_EQ(parser.interfaceFilePath().toStdString(), c.expected);
+    }
+}
+
+TEST_F(InterfaceFileWatcherTest, EachFileIsOneBatch) {
+    watcher_->startThread();
+    replaceFile(path_, batchOf({"a1", "a2"}));
+    ASSERT_TRUE(receivedCount(2));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    replaceFile(path_, batchOf({"b1"}));
+    ASSERT_TRUE(receivedCount(3));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    EXPECT_EQ(received(), (std::vector<std::string>{"a1", "a2", "b1"}));
+}
+
+TEST_F(InterfaceFileWatcherTest, WriterInTwoPartsDeliversTheBatchWholeOnce) {
+    const std::string content = batchOf({"p1", "p2", "p3"});
+    watcher_->startThread();
+    {
+        std::ofstream out(path_, std::ios::binary);
+        out << content.substr(0, content.size() / 2) << std::flush;
+        // The watcher meets the half-written file more than once and leaves it where it is.
+        ASSERT_TRUE(waitUntil([&] { return watcher_->reads >= 3; }));
+        EXPECT_TRUE(fileExists());
+        EXPECT_TRUE(received().empty());
+        out << content.substr(content.size() / 2) << std::flush;
+    }
+    ASSERT_TRUE(receivedCount(3));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    EXPECT_EQ(received(), (std::vector<std::string>{"p1", "p2", "p3"}));
+    EXPECT_EQ(countLinesStartingWith(log(), "Dropped"), 0);
+}
+
+TEST_F(InterfaceFileWatcherTest, OldUnreadableFilesAreDroppedWithOneLine) {
+    struct Case {
+        std::string content;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"", "Dropped an empty interface file"},
+        {"<Root><Elements>", "Dropped an interface file that is not well-formed XML: "},
+        {"<!DOCTYPE Root [<!ENTITY x SYSTEM 'file:///etc/passwd'>]><Root>&x;</Root>",
+         "Dropped an interface file that is not well-formed XML: document type declarations are not "
+         "accepted"},
+    };
+    watcher_->startThread();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const int before = countLinesStartingWith(log(), c.line);
+        writeFile(path_ + ".part", c.content);
+        std::filesystem::last_write_time(path_ + ".part", std::filesystem::file_time_type::clock::now() - 5s);
+        std::filesystem::rename(path_ + ".part", path_);
+        ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+        EXPECT_EQ(countLinesStartingWith(log(), c.line) - before, 1);
+    }
+    watcher_->stopThread();
+    EXPECT_TRUE(received().empty());
+}
+
+TEST_F(InterfaceFileWatcherTest, FileRewrittenBetweenReadAndDeleteIsReadAgain) {
+    // The rewrite lands after the watcher has read the first content and before it deletes the file.
+    watcher_->afterRead = [this](int read) {
+        if (read == 1) {
+            replaceFile(path_, batchOf({"second-longer"}));
+        }
+    };
+    replaceFile(path_, batchOf({"first"}));
+    watcher_->startThread();
+    ASSERT_TRUE(receivedCount(1));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    // Overwritten before it was consumed: only the last content counts, and it is not lost.
+    EXPECT_EQ(received(), (std::vector<std::string>{"second-longer"}));
+}
+
+TEST_F(InterfaceFileWatcherTest, FileRewrittenWhileABatchIsParsed) {
+    // The batch's section names a description file that is a pipe: the watcher is held inside the parse
+    // until the test feeds it, so the next interface file surely arrives during processing.
+    const std::string pipe = tmp() + "/slow.vsq";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    replaceFile(path_, interfaceXml("<E type='section' name='S'><Process status='done'><References>"
+                                    "<R type='vsq'>" +
+                                    pipe + "</R></References></Process></E>"));
+    watcher_->startThread();
+    int fd = -1;
+    ASSERT_TRUE(waitUntil([&] {
+        fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        return fd >= 0;
+    }));
+    EXPECT_FALSE(fileExists());
+    replaceFile(path_, batchOf({"next"}));
+    const std::string vsq =
+        "<D><Sheets><Sheet type='color'><ProjectionMatrix>1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1</ProjectionMatrix>"
+        "</Sheet></Sheets></D>";
+    EXPECT_EQ(::write(fd, vsq.data(), vsq.size()), static_cast<ssize_t>(vsq.size()));
+    ::close(fd);
+    ASSERT_TRUE(receivedCount(2));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    EXPECT_EQ(received(), (std::vector<std::string>{"<3>", "next"}));
+}
+
+#ifdef __linux__
+bool setImmutable(const std::string& path, bool immutable) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+#else
+bool setImmutable(const std::string&, bool) {
+    return false;
+}
+#endif
+
+TEST_F(InterfaceFileWatcherTest, UndeletableFileIsProcessedOnceUntilItChanges) {
+    replaceFile(path_, batchOf({"stuck"}));
+    const std::string folder = home() + "/.Korvex";
+    // A read-only folder stops deletion, except for root, whom only an immutable file stops.
+    const bool asRoot = ::geteuid() == 0;
+    std::function<void()> release;
+    if (!asRoot) {
+        ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+        release = [folder] { ::chmod(folder.c_str(), 0755); };
+    } else if (setImmutable(path_, true)) {
+        release = [this] { setImmutable(path_, false); };
+    } else {
+        GTEST_SKIP() << "running as root on a file system without immutable files: nothing stops a deletion";
+    }
+    struct Release {
+        std::function<void()>& release;
+        ~Release() {
+            if (release) {
+                release();
+            }
+        }
+    } guard{release};
+
+    watcher_->startThread();
+    ASSERT_TRUE(receivedCount(1));
+    // What must not happen is another read of the unchanged file; a read of it is quick to come, so a
+    // short while without one shows it.
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(watcher_->reads.load(), 1);
+    const std::vector<std::string> lines = log();
+    EXPECT_EQ(countLines(lines, "Was not able to delete file"), 99);
+    EXPECT_EQ(countLinesStartingWith(lines, "Interface file could not be deleted"), 1);
+
+    // Once it changes, it is a new batch again.
+    release();
+    release = nullptr;
+    replaceFile(path_, batchOf({"fresh"}));
+    ASSERT_TRUE(receivedCount(2));
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    EXPECT_EQ(received(), (std::vector<std::string>{"stuck", "fresh"}));
+}
+
+TEST_F(InterfaceFileWatcherTest, SomethingElseThanAFileIsNotOpened) {
+    // Opening a pipe would block the watcher, and with it stopThread().
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    watcher_->startThread();
+    ASSERT_TRUE(waitUntil([&] { return logged("Error while reading file!"); }));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(countLines(log(), "Error while reading file!"), 1);
+    std::filesystem::remove(path_);
+    replaceFile(path_, batchOf({"after"}));
+    ASSERT_TRUE(receivedCount(1));
+    watcher_->stopThread();
+    EXPECT_EQ(watcher_->reads.load(), 1);
+}
+
+TEST_F(InterfaceFileWatcherTest, NeverTwoThreads) {
+    EXPECT_FALSE(watcher_->threadIsRunning());
+    watcher_->stopThread();
+    watcher_->startThread();
+    EXPECT_TRUE(watcher_->threadIsRunning());
+    watcher_->startThread();
+    EXPECT_EQ(countLines(log(), "Thread is already running, don't start new thread"), 1);
+    watcher_->stopThread();
+    EXPECT_FALSE(watcher_->threadIsRunning());
+
+    // A long poll period does not hold up a stop.
+    _krxsettings_.setValue("interfaceFileCheckTimerMS", SettingValue(1e12));
+    watcher_->startThread();
+    watcher_->stopThread();
+    EXPECT_FALSE(watcher_->threadIsRunning());
+
+    // Destroyed right after the start: the thread must be gone with the object (the sanitizers watch).
+    for (int i = 0; i < 200; ++i) {
+        Elements queue;
+        SorvaneXMLFileParser parser(&queue, QString());
+        parser.startThread();
+    }
+}
+
+TEST_F(InterfaceFileWatcherTest, StartAndStopAThousandTimesWhileFilesArrive) {
+    constexpr int kBatches = 60;
+    std::atomic<bool> writerFailed{false};
+    std::thread writer([&] {
+        for (int i = 0; i < kBatches; ++i) {
+            // Sorvane writes the next batch once the last is consumed; overwriting it would replace it.
+            if (!waitUntil([&] { return !fileExists(); }, 60s)) {
+                writerFailed = true;
+                return;
+            }
+            replaceFile(path_, batchOf({"b" + std::to_string(i)}));
+        }
+    });
+    for (int i = 0; i < 1000; ++i) {
+        watcher_->startThread();
+        EXPECT_TRUE(watcher_->threadIsRunning());
+        // Vary how long each run lasts, so stops land in every phase of a cycle.
+        std::this_thread::sleep_for(std::chrono::microseconds((i % 9) * 300));
+        watcher_->stopThread();
+        EXPECT_FALSE(watcher_->threadIsRunning());
+    }
+    watcher_->startThread();
+    EXPECT_TRUE(receivedCount(kBatches));
+    writer.join();
+    ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
+    watcher_->stopThread();
+    ASSERT_FALSE(writerFailed);
+    std::vector<std::string> expected;
+    for (int i = 0; i < kBatches; ++i) {
+        expected.push_back("b" + std::to_string(i));
+    }
+    EXPECT_EQ(received(), expected);
+}
+
+}  // namespace
+}  // namespace krx::test
