@@ -44,6 +44,7 @@ public:
     bool enabled = true;
     bool hasHeader = false;
     short headerHeight = 0;
+    short rowHeight = 18;
     short maxLength = 0;
     int redrawCount = 0;
     ObserverList observers;

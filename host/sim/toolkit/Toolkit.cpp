@@ -1,5 +1,8 @@
 #include "host/sim/toolkit/Toolkit.hpp"
 
+#include "host/sim/Host.hpp"
+#include "host/sim/ResourceScript.hpp"
+#include "host/sim/toolkit/DialogResource.hpp"
 #include "host/sim/toolkit/PanelModel.hpp"
 
 namespace krx::sim::toolkit {
@@ -24,13 +27,26 @@ void Toolkit::addPanelDescription(int module, short resourceId, PanelDescription
     descriptions_[{module, resourceId}] = std::move(description);
 }
 
-bool Toolkit::findPanelDescription(int module, short resourceId, PanelDescription* description) const {
+bool Toolkit::findPanelDescription(int module, short resourceId, PanelDescription* description) {
     const auto it = descriptions_.find({module, resourceId});
     if (it != descriptions_.end()) {
         *description = it->second;
         return true;
     }
-    return lookup_ && lookup_(module, resourceId, description);
+    if (lookup_ && lookup_(module, resourceId, description)) {
+        return true;
+    }
+    // The resource file of the loaded add-on that owns the module.
+    const ResourceScript* script = Host::instance().resources(module);
+    if (script == nullptr || script->find("GDLG", resourceId) == nullptr) {
+        return false;
+    }
+    std::string error;
+    if (!readPanelDescription(*script, resourceId, description, &error)) {
+        addFault(error);
+        return false;
+    }
+    return true;
 }
 
 short Toolkit::registerPanel(PanelModel* panel) {

@@ -66,10 +66,11 @@ public:
     void reset();
 
     using ResourceLookup = std::function<bool(int module, short resourceId, PanelDescription*)>;
-    // Where window resources come from beyond those added directly (the loaded add-on's resource file).
+    // Window resources are looked up in those added directly, then through the lookup given, then in
+    // the resource file of the add-on the simulated host loaded for that module.
     void setResourceLookup(ResourceLookup lookup) { lookup_ = std::move(lookup); }
     void addPanelDescription(int module, short resourceId, PanelDescription description);
-    bool findPanelDescription(int module, short resourceId, PanelDescription* description) const;
+    bool findPanelDescription(int module, short resourceId, PanelDescription* description);
 
     short registerPanel(PanelModel* panel);
     void unregisterPanel(PanelModel* panel);
@@ -93,6 +94,7 @@ public:
 
     void queueMenuChoice(MenuChoice choice) { menuChoices_.push_back(std::move(choice)); }
     bool takeMenuChoice(MenuChoice* choice);
+    void clearMenuChoices() { menuChoices_.clear(); }
     void recordMenu(MenuRecord record) { menus_.push_back(std::move(record)); }
     const std::vector<MenuRecord>& menus() const { return menus_; }
 
