@@ -41,9 +41,10 @@ short showAlert(AlertRecord::Kind kind, const GS::UniString& largeText, const GS
             record.pressed = button;
             record.scripted = true;
         } else {
-            toolkit.addFault("alert '" + record.largeText + "' has no button " +
-                             (answer.button != 0 ? std::to_string(answer.button) : "'" + answer.buttonText + "'") +
-                             "; the first button was pressed");
+            toolkit.addFault(
+                "alert '" + record.largeText + "' has no button " +
+                (answer.button != 0 ? std::to_string(answer.button) : "'" + answer.buttonText + "'") +
+                "; the first button was pressed");
         }
     }
     const short pressed = record.pressed;
@@ -53,13 +54,14 @@ short showAlert(AlertRecord::Kind kind, const GS::UniString& largeText, const GS
 
 }  // namespace
 
-short WarningAlert(const GS::UniString& largeText, const GS::UniString& smallText, const GS::UniString& button1,
-                   const GS::UniString& button2, const GS::UniString& button3) {
+short WarningAlert(const GS::UniString& largeText, const GS::UniString& smallText,
+                   const GS::UniString& button1, const GS::UniString& button2, const GS::UniString& button3) {
     return showAlert(AlertRecord::Kind::Warning, largeText, smallText, button1, button2, button3);
 }
 
 short InformationAlert(const GS::UniString& largeText, const GS::UniString& smallText,
-                       const GS::UniString& button1, const GS::UniString& button2, const GS::UniString& button3) {
+                       const GS::UniString& button1, const GS::UniString& button2,
+                       const GS::UniString& button3) {
     return showAlert(AlertRecord::Kind::Information, largeText, smallText, button1, button2, button3);
 }
 

@@ -42,8 +42,8 @@ void Item::bind(std::initializer_list<ItemKind> kinds, bool anyKind, const char*
     Toolkit& toolkit = Toolkit::instance();
     PanelModel* panel = toolkit.panel(panelId_);
     ItemModel* model = panel ? panel->item(item_) : nullptr;
-    const std::string where = "panel " + std::to_string(panel ? panel->resourceId() : 0) + " item " +
-                              std::to_string(item_);
+    const std::string where =
+        "panel " + std::to_string(panel ? panel->resourceId() : 0) + " item " + std::to_string(item_);
     if (model == nullptr) {
         toolkit.addFault(where + " does not exist");
         return;
@@ -108,13 +108,25 @@ void Item::SetSize(short width, short height) {
     }
 }
 
-short Item::GetX() const { return GetModel() ? GetModel()->rect.left : 0; }
-short Item::GetY() const { return GetModel() ? GetModel()->rect.top : 0; }
-short Item::GetWidth() const { return GetModel() ? GetModel()->rect.width : 0; }
-short Item::GetHeight() const { return GetModel() ? GetModel()->rect.height : 0; }
+short Item::GetX() const {
+    return GetModel() ? GetModel()->rect.left : 0;
+}
+short Item::GetY() const {
+    return GetModel() ? GetModel()->rect.top : 0;
+}
+short Item::GetWidth() const {
+    return GetModel() ? GetModel()->rect.width : 0;
+}
+short Item::GetHeight() const {
+    return GetModel() ? GetModel()->rect.height : 0;
+}
 
-void Item::Show() { SetVisibility(true); }
-void Item::Hide() { SetVisibility(false); }
+void Item::Show() {
+    SetVisibility(true);
+}
+void Item::Hide() {
+    SetVisibility(false);
+}
 
 void Item::SetVisibility(bool visible) {
     ItemModel* model = GetModel();
@@ -128,7 +140,9 @@ void Item::SetVisibility(bool visible) {
     drawn(*model);
 }
 
-bool Item::IsVisible() const { return GetModel() != nullptr && GetModel()->visible; }
+bool Item::IsVisible() const {
+    return GetModel() != nullptr && GetModel()->visible;
+}
 
 void Item::Enable() {
     if (ItemModel* model = GetModel()) {
@@ -145,7 +159,9 @@ void Item::Disable() {
     }
 }
 
-bool Item::IsEnabled() const { return GetModel() != nullptr && GetModel()->enabled; }
+bool Item::IsEnabled() const {
+    return GetModel() != nullptr && GetModel()->enabled;
+}
 
 void Item::Redraw() {
     ItemModel* model = GetModel();

@@ -28,8 +28,9 @@ ListModel* listOf(const ListBox& box) {
 // A number the list does not have is a fault of the caller; the call changes nothing.
 bool check(bool ok, const ListBox& box, const char* call, short number) {
     if (!ok) {
-        Toolkit::instance().addFault(std::string("ListBox::") + call + ": list item " + std::to_string(box.GetId()) +
-                                     " has no number " + std::to_string(number));
+        Toolkit::instance().addFault(std::string("ListBox::") + call + ": list item " +
+                                     std::to_string(box.GetId()) + " has no number " +
+                                     std::to_string(number));
     }
     return ok;
 }
@@ -64,9 +65,12 @@ ListBox::ListBox(const Panel& panel, short item)
 SingleSelListBox::SingleSelListBox(const Panel& panel, short item)
     : ListBox(panel, item, {ItemKind::SingleSelList}) {}
 
-MultiSelListBox::MultiSelListBox(const Panel& panel, short item) : ListBox(panel, item, {ItemKind::MultiSelList}) {}
+MultiSelListBox::MultiSelListBox(const Panel& panel, short item)
+    : ListBox(panel, item, {ItemKind::MultiSelList}) {}
 
-short ListBox::GetItemWidth() const { return GetWidth(); }
+short ListBox::GetItemWidth() const {
+    return GetWidth();
+}
 
 void ListBox::SetTabFieldCount(short count) {
     if (ListModel* list = listOf(*this); list && check(count >= 1, *this, "SetTabFieldCount", count)) {
@@ -265,15 +269,16 @@ GS::UniString ListBox::GetTabItemText(short listItem, short tabIndex) const {
     if (list == nullptr) {
         return {};
     }
-    check(listItem >= 1 && listItem <= list->itemCount() && tabIndex >= 1 && tabIndex <= list->tabFieldCount(),
-          *this, "GetTabItemText", listItem);
+    check(
+        listItem >= 1 && listItem <= list->itemCount() && tabIndex >= 1 && tabIndex <= list->tabFieldCount(),
+        *this, "GetTabItemText", listItem);
     return uni(list->cellText(listItem, tabIndex));
 }
 
 void ListBox::SetTabItemIcon(short listItem, short tabIndex, const Icon& icon) {
     if (ListModel* list = listOf(*this)) {
-        check(list->setCellIcon(listItem, tabIndex, ListIcon{icon.GetResourceModule(), icon.GetResourceId()}), *this,
-              "SetTabItemIcon", listItem);
+        check(list->setCellIcon(listItem, tabIndex, ListIcon{icon.GetResourceModule(), icon.GetResourceId()}),
+              *this, "SetTabItemIcon", listItem);
     }
 }
 
@@ -282,8 +287,9 @@ Icon ListBox::GetTabItemIcon(short listItem, short tabIndex) const {
     if (list == nullptr) {
         return {};
     }
-    check(listItem >= 1 && listItem <= list->itemCount() && tabIndex >= 1 && tabIndex <= list->tabFieldCount(),
-          *this, "GetTabItemIcon", listItem);
+    check(
+        listItem >= 1 && listItem <= list->itemCount() && tabIndex >= 1 && tabIndex <= list->tabFieldCount(),
+        *this, "GetTabItemIcon", listItem);
     const ListIcon icon = list->cellIcon(listItem, tabIndex);
     return Icon(icon.module, static_cast<GSResID>(icon.resourceId));
 }

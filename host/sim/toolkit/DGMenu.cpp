@@ -13,11 +13,17 @@ namespace DG {
 
 CommandDescriptor::CommandDescriptor(const Command& command, const GS::UniString& text,
                                      const GS::UniString& description, bool enabled, bool systemCommand)
-    : command_(command), text_(text), description_(description), enabled_(enabled), systemCommand_(systemCommand) {
+    : command_(command),
+      text_(text),
+      description_(description),
+      enabled_(enabled),
+      systemCommand_(systemCommand) {
     Toolkit::instance().registerCommand(command_.GetId(), this);
 }
 
-CommandDescriptor::~CommandDescriptor() { Toolkit::instance().unregisterCommand(command_.GetId(), this); }
+CommandDescriptor::~CommandDescriptor() {
+    Toolkit::instance().unregisterCommand(command_.GetId(), this);
+}
 
 std::unique_ptr<CommandEvent> ContextMenu::Display(const Point& position) const {
     Toolkit& toolkit = Toolkit::instance();
@@ -42,7 +48,8 @@ std::unique_ptr<CommandEvent> ContextMenu::Display(const Point& position) const 
         for (std::size_t i = 0; i < record.entries.size() && chosen == nullptr; ++i) {
             const MenuEntryRecord& entry = record.entries[i];
             if ((choice.by == MenuChoice::By::Text && entry.text == choice.text) ||
-                (choice.by == MenuChoice::By::Position && static_cast<std::size_t>(choice.position) == i + 1)) {
+                (choice.by == MenuChoice::By::Position &&
+                 static_cast<std::size_t>(choice.position) == i + 1)) {
                 chosen = &entry;
             }
         }

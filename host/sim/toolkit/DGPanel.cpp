@@ -45,9 +45,13 @@ const char* kindName(PanelKind kind) {
 
 }  // namespace
 
-PanelObserver::~PanelObserver() { ObserverList::forgetEverywhere(static_cast<const PanelObserver*>(this)); }
+PanelObserver::~PanelObserver() {
+    ObserverList::forgetEverywhere(static_cast<const PanelObserver*>(this));
+}
 
-ItemObserver::~ItemObserver() { ObserverList::forgetEverywhere(static_cast<const ItemObserver*>(this)); }
+ItemObserver::~ItemObserver() {
+    ObserverList::forgetEverywhere(static_cast<const ItemObserver*>(this));
+}
 
 Panel::Panel(GSResModule resModule, GSResID resId, Kind kind) {
     Toolkit& toolkit = Toolkit::instance();
@@ -68,9 +72,13 @@ Panel::Panel(GSResModule resModule, GSResID resId, Kind kind) {
 
 Panel::~Panel() = default;
 
-short Panel::GetId() const { return model_ ? model_->id() : 0; }
+short Panel::GetId() const {
+    return model_ ? model_->id() : 0;
+}
 
-short Panel::GetItemCount() const { return model_ ? model_->itemCount() : 0; }
+short Panel::GetItemCount() const {
+    return model_ ? model_->itemCount() : 0;
+}
 
 void Panel::Attach(PanelObserver& observer) {
     if (model_) {
@@ -136,17 +144,29 @@ void Dialog::SetClientSize(short width, short height) {
     }
 }
 
-short Dialog::GetClientWidth() const { return GetModel() ? GetModel()->clientWidth : 0; }
+short Dialog::GetClientWidth() const {
+    return GetModel() ? GetModel()->clientWidth : 0;
+}
 
-short Dialog::GetClientHeight() const { return GetModel() ? GetModel()->clientHeight : 0; }
+short Dialog::GetClientHeight() const {
+    return GetModel() ? GetModel()->clientHeight : 0;
+}
 
-short Dialog::GetOriginalClientWidth() const { return GetModel() ? GetModel()->originalWidth : 0; }
+short Dialog::GetOriginalClientWidth() const {
+    return GetModel() ? GetModel()->originalWidth : 0;
+}
 
-short Dialog::GetOriginalClientHeight() const { return GetModel() ? GetModel()->originalHeight : 0; }
+short Dialog::GetOriginalClientHeight() const {
+    return GetModel() ? GetModel()->originalHeight : 0;
+}
 
-short Dialog::GetX() const { return GetModel() ? GetModel()->left : 0; }
+short Dialog::GetX() const {
+    return GetModel() ? GetModel()->left : 0;
+}
 
-short Dialog::GetY() const { return GetModel() ? GetModel()->top : 0; }
+short Dialog::GetY() const {
+    return GetModel() ? GetModel()->top : 0;
+}
 
 void Dialog::BeginMoveResizeItems() {
     if (PanelModel* model = GetModel()) {
@@ -179,7 +199,9 @@ void ModelessBase::Hide() {
     }
 }
 
-bool ModelessBase::IsVisible() const { return GetModel() != nullptr && GetModel()->visible; }
+bool ModelessBase::IsVisible() const {
+    return GetModel() != nullptr && GetModel()->visible;
+}
 
 void ModelessBase::BeginEventProcessing() {
     if (PanelModel* model = GetModel()) {
@@ -193,9 +215,12 @@ void ModelessBase::EndEventProcessing() {
     }
 }
 
-bool ModelessBase::IsEventProcessing() const { return GetModel() != nullptr && GetModel()->eventProcessing; }
+bool ModelessBase::IsEventProcessing() const {
+    return GetModel() != nullptr && GetModel()->eventProcessing;
+}
 
-Palette::Palette(GSResModule resModule, GSResID resId, GSResModule /*iconResModule*/, const GS::UniString& guid)
+Palette::Palette(GSResModule resModule, GSResID resId, GSResModule /*iconResModule*/,
+                 const GS::UniString& guid)
     : ModelessBase(resModule, resId, Kind::Palette) {
     if (PanelModel* model = GetModel()) {
         model->guid = krx::sim::toolkit::utf8(guid);
@@ -267,6 +292,8 @@ void ModalDialog::PostCloseRequest(ModalResponse response) {
     model->accepted = response == Accept;
 }
 
-bool ModalDialog::IsInvoked() const { return GetModel() != nullptr && GetModel()->modalRunning; }
+bool ModalDialog::IsInvoked() const {
+    return GetModel() != nullptr && GetModel()->modalRunning;
+}
 
 }  // namespace DG

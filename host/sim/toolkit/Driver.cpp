@@ -15,7 +15,9 @@ namespace krx::sim::toolkit {
 
 namespace {
 
-std::string panelName(const PanelModel& panel) { return "window " + std::to_string(panel.resourceId()); }
+std::string panelName(const PanelModel& panel) {
+    return "window " + std::to_string(panel.resourceId());
+}
 
 std::string itemName(const ItemModel& item) {
     return panelName(item.panel()) + " item " + std::to_string(item.number());
@@ -374,8 +376,8 @@ bool Driver::openListContextMenu(short panelId, short number, short row, const M
     Toolkit& toolkit = Toolkit::instance();
     PanelModel* panel = &list->panel();
     const short rowHeight = list->rowHeight;
-    const short rowTop =
-        static_cast<short>(list->headerHeight + (row > 0 ? (row - 1) * rowHeight : list->list()->itemCount() * rowHeight));
+    const short rowTop = static_cast<short>(
+        list->headerHeight + (row > 0 ? (row - 1) * rowHeight : list->list()->itemCount() * rowHeight));
     const DG::Point position{static_cast<short>(list->rect.left + list->rect.width / 2),
                              static_cast<short>(list->rect.top + rowTop + rowHeight / 2)};
     toolkit.clearMenuChoices();
@@ -397,8 +399,8 @@ bool Driver::openPanelContextMenu(short panelId, const MenuChoice& choice) {
     Toolkit& toolkit = Toolkit::instance();
     toolkit.clearMenuChoices();
     toolkit.queueMenuChoice(choice);
-    dispatch::panelContextMenuRequested(
-        *panel, DG::Point{static_cast<short>(panel->clientWidth / 2), static_cast<short>(panel->clientHeight / 2)});
+    dispatch::panelContextMenuRequested(*panel, DG::Point{static_cast<short>(panel->clientWidth / 2),
+                                                          static_cast<short>(panel->clientHeight / 2)});
     toolkit.clearMenuChoices();
     return true;
 }
@@ -417,7 +419,9 @@ MenuChoice Driver::choosePosition(short position) {
     return choice;
 }
 
-MenuChoice Driver::chooseNothing() { return MenuChoice{}; }
+MenuChoice Driver::chooseNothing() {
+    return MenuChoice{};
+}
 
 bool Driver::choosePopupItem(short panelId, short number, short entry) {
     PanelModel* panel = actionablePanel(panelId);
@@ -456,14 +460,17 @@ bool Driver::choosePopupItem(short panelId, short number, const std::string& ent
     return choosePopupItem(panelId, number, static_cast<short>(0));
 }
 
-void Driver::answerNextAlert(short button) { Toolkit::instance().queueAlertAnswer(AlertAnswer{button, {}}); }
+void Driver::answerNextAlert(short button) {
+    Toolkit::instance().queueAlertAnswer(AlertAnswer{button, {}});
+}
 
 void Driver::answerNextAlert(const std::string& buttonText) {
     Toolkit::instance().queueAlertAnswer(AlertAnswer{0, buttonText});
 }
 
 void Driver::whenModalDialogOpens(DialogScript script) {
-    Toolkit::instance().queueModalScript([this, script = std::move(script)](short panel) { script(*this, panel); });
+    Toolkit::instance().queueModalScript(
+        [this, script = std::move(script)](short panel) { script(*this, panel); });
 }
 
 bool Driver::closeModalDialog(short id) {
@@ -474,7 +481,8 @@ bool Driver::closeModalDialog(short id) {
     if (panel->kind() != PanelKind::ModalDialog) {
         return fail(panelName(*panel) + " is not a modal dialog");
     }
-    if (dispatch::panelCloseRequested(*panel) && Toolkit::instance().isAlive(panel) && !panel->closeRequested) {
+    if (dispatch::panelCloseRequested(*panel) && Toolkit::instance().isAlive(panel) &&
+        !panel->closeRequested) {
         panel->closeRequested = true;
         panel->accepted = false;
     }
@@ -515,7 +523,9 @@ bool Driver::toggleCheckItem(short panel, short number, short row) {
     ItemModel* item = actionableItem(panel, number);
     auto* check = dynamic_cast<VBAL::APIAttributeListCheckItem*>(attributeRow(item, row));
     if (check == nullptr) {
-        return item == nullptr ? false : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no check box");
+        return item == nullptr
+                   ? false
+                   : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no check box");
     }
     check->SetState(!check->GetState());
     dispatch::attributeCheckChanged(*check);
@@ -526,10 +536,13 @@ bool Driver::chooseSelectionItem(short panel, short number, short row, short ent
     ItemModel* item = actionableItem(panel, number);
     auto* selection = dynamic_cast<VBAL::APIAttributeListSelectionItem*>(attributeRow(item, row));
     if (selection == nullptr) {
-        return item == nullptr ? false : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no choice");
+        return item == nullptr
+                   ? false
+                   : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no choice");
     }
     if (entry < 1 || entry > selection->GetEntryCount()) {
-        return fail("row " + std::to_string(row) + " of " + itemName(*item) + " has no entry " + std::to_string(entry));
+        return fail("row " + std::to_string(row) + " of " + itemName(*item) + " has no entry " +
+                    std::to_string(entry));
     }
     selection->SetSelected(entry);
     dispatch::attributeSelectionChanged(*selection);
@@ -540,7 +553,9 @@ bool Driver::editIntegerItem(short panel, short number, short row, long long val
     ItemModel* item = actionableItem(panel, number);
     auto* integer = dynamic_cast<VBAL::APIAttributeListIntegerItem*>(attributeRow(item, row));
     if (integer == nullptr) {
-        return item == nullptr ? false : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no number");
+        return item == nullptr
+                   ? false
+                   : fail("row " + std::to_string(row) + " of " + itemName(*item) + " is no number");
     }
     const long long clamped = std::clamp<long long>(value, integer->GetMinValue(), integer->GetMaxValue());
     integer->SetValue(static_cast<Int32>(clamped));
@@ -553,8 +568,12 @@ std::string Driver::render(short panel) const {
     return model ? renderPanel(*model) : std::string();
 }
 
-std::string Driver::renderAlerts() const { return krx::sim::toolkit::renderAlerts(Toolkit::instance().alerts()); }
+std::string Driver::renderAlerts() const {
+    return krx::sim::toolkit::renderAlerts(Toolkit::instance().alerts());
+}
 
-std::string Driver::renderMenus() const { return krx::sim::toolkit::renderMenus(Toolkit::instance().menus()); }
+std::string Driver::renderMenus() const {
+    return krx::sim::toolkit::renderMenus(Toolkit::instance().menus());
+}
 
 }  // namespace krx::sim::toolkit

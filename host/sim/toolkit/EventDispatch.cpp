@@ -59,7 +59,9 @@ void toItem(ItemModel& item, const char* event, Handler&& handler) {
     }
 }
 
-DG::ListBox* listSource(const ItemModel& item) { return dynamic_cast<DG::ListBox*>(item.source()); }
+DG::ListBox* listSource(const ItemModel& item) {
+    return dynamic_cast<DG::ListBox*>(item.source());
+}
 
 }  // namespace
 
@@ -76,7 +78,8 @@ void panelClosed(PanelModel& panel, bool accepted) {
 bool panelCloseRequested(PanelModel& panel) {
     const DG::PanelCloseRequestEvent event(panel.object);
     bool accepted = true;
-    toPanel(panel, "PanelCloseRequested", [&](DG::PanelObserver& o) { o.PanelCloseRequested(event, &accepted); });
+    toPanel(panel, "PanelCloseRequested",
+            [&](DG::PanelObserver& o) { o.PanelCloseRequested(event, &accepted); });
     return accepted;
 }
 
@@ -115,7 +118,8 @@ bool panelContextMenuRequested(PanelModel& panel, DG::Point position) {
 
 void listBoxClicked(ItemModel& item, short listItem) {
     const DG::ListBoxClickEvent event(listSource(item), listItem);
-    toItem<DG::ListBoxObserver>(item, "ListBoxClicked", [&](DG::ListBoxObserver& o) { o.ListBoxClicked(event); });
+    toItem<DG::ListBoxObserver>(item, "ListBoxClicked",
+                                [&](DG::ListBoxObserver& o) { o.ListBoxClicked(event); });
 }
 
 void listBoxDoubleClicked(ItemModel& item, short listItem) {
@@ -149,7 +153,8 @@ bool listBoxContextMenuRequested(ItemModel& item, short listItem, DG::Point posi
 
 void buttonClicked(ItemModel& item) {
     const DG::ButtonClickEvent event(dynamic_cast<DG::ButtonItem*>(item.source()));
-    toItem<DG::ButtonItemObserver>(item, "ButtonClicked", [&](DG::ButtonItemObserver& o) { o.ButtonClicked(event); });
+    toItem<DG::ButtonItemObserver>(item, "ButtonClicked",
+                                   [&](DG::ButtonItemObserver& o) { o.ButtonClicked(event); });
 }
 
 void userControlChanged(ItemModel& item) {
@@ -160,7 +165,8 @@ void userControlChanged(ItemModel& item) {
 
 void textEditChanged(ItemModel& item) {
     const DG::TextEditChangeEvent event(dynamic_cast<DG::TextEdit*>(item.source()));
-    toItem<DG::TextEditObserver>(item, "TextEditChanged", [&](DG::TextEditObserver& o) { o.TextEditChanged(event); });
+    toItem<DG::TextEditObserver>(item, "TextEditChanged",
+                                 [&](DG::TextEditObserver& o) { o.TextEditChanged(event); });
 }
 
 }  // namespace krx::sim::toolkit::dispatch

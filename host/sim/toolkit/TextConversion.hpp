@@ -8,7 +8,11 @@
 
 namespace krx::sim::toolkit {
 
-inline std::string utf8(const GS::UniString& text) { return text.ToCStr(GS::CC_UTF8).str(); }
-inline GS::UniString uni(const std::string& text) { return GS::UniString(text, GS::CC_UTF8); }
+inline std::string utf8(const GS::UniString& text) {
+    return text.ToCStr(GS::CC_UTF8).str();
+}
+inline GS::UniString uni(const std::string& text) {
+    return GS::UniString(text, GS::CC_UTF8);
+}
 
 }  // namespace krx::sim::toolkit

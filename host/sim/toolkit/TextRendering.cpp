@@ -11,7 +11,9 @@ namespace krx::sim::toolkit {
 
 namespace {
 
-std::size_t displayWidth(const std::string& text) { return uni(text).GetLength(); }
+std::size_t displayWidth(const std::string& text) {
+    return uni(text).GetLength();
+}
 
 std::string pad(const std::string& text, std::size_t width, bool right) {
     const std::size_t length = displayWidth(text);
@@ -22,7 +24,9 @@ std::string pad(const std::string& text, std::size_t width, bool right) {
     return right ? fill + text : text + fill;
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 std::string iconText(const ListIcon& icon) {
     if (icon.isEmpty()) {
@@ -89,8 +93,8 @@ std::string attributeRowText(const VBAL::APIAttributeListItem& row) {
             text += (i == 1 ? " " : " | ") + utf8(selection->GetEntryText(i));
         }
     } else if (const auto* integer = dynamic_cast<const VBAL::APIAttributeListIntegerItem*>(&row)) {
-        text += "[" + std::to_string(integer->GetValue()) + "] (" + std::to_string(integer->GetMinValue()) + ".." +
-                std::to_string(integer->GetMaxValue()) + ")";
+        text += "[" + std::to_string(integer->GetValue()) + "] (" + std::to_string(integer->GetMinValue()) +
+                ".." + std::to_string(integer->GetMaxValue()) + ")";
     }
     return text;
 }
@@ -155,8 +159,8 @@ std::string renderList(const ItemModel& item) {
             std::string text = cellText(list, row, tab);
             const ItemModel* onTab = row == first ? panel.item(list.onTabItem(tab)) : nullptr;
             if (onTab != nullptr) {
-                const std::string shown =
-                    onTab->popup() ? onTab->popup()->currentText() : (onTab->text.empty() ? "?" : onTab->text);
+                const std::string shown = onTab->popup() ? onTab->popup()->currentText()
+                                                         : (onTab->text.empty() ? "?" : onTab->text);
                 text = text.empty() ? "<" + shown + ">" : text + " <" + shown + ">";
             }
             cells.push_back(text);
@@ -264,7 +268,8 @@ std::string renderPanel(const PanelModel& panel) {
 std::string renderAlerts(const std::vector<AlertRecord>& alerts) {
     std::ostringstream out;
     for (const AlertRecord& alert : alerts) {
-        out << (alert.kind == AlertRecord::Kind::Warning ? "Warning " : "Information ") << quoted(alert.largeText);
+        out << (alert.kind == AlertRecord::Kind::Warning ? "Warning " : "Information ")
+            << quoted(alert.largeText);
         if (!alert.smallText.empty()) {
             out << " " << quoted(alert.smallText);
         }

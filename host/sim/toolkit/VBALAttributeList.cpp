@@ -41,7 +41,9 @@ APIAttributeListItemObserver::~APIAttributeListItemObserver() {
     }
 }
 
-APIAttributeListItem::APIAttributeListItem() { liveRows().insert(this); }
+APIAttributeListItem::APIAttributeListItem() {
+    liveRows().insert(this);
+}
 
 APIAttributeListItem::~APIAttributeListItem() {
     if (group_ != nullptr) {
@@ -56,7 +58,9 @@ void APIAttributeListItem::attachObserver(APIAttributeListItemObserver& observer
     }
 }
 
-void APIAttributeListItem::detachObserver(APIAttributeListItemObserver& observer) { erase(observers_, &observer); }
+void APIAttributeListItem::detachObserver(APIAttributeListItemObserver& observer) {
+    erase(observers_, &observer);
+}
 
 APIAttributeListGroupItem::~APIAttributeListGroupItem() {
     for (APIAttributeListItem* item : items_) {
@@ -110,21 +114,26 @@ void APIAttributeListIntegerItem::SetRange(Int32 minValue, Int32 maxValue) {
     max_ = std::max(minValue, maxValue);
 }
 
-GS::UniString APIAttributeListIntegerItem::GetText() const { return GS::UniString(std::to_string(value_)); }
+GS::UniString APIAttributeListIntegerItem::GetText() const {
+    return GS::UniString(std::to_string(value_));
+}
 
-APIAttributeList::APIAttributeList(const DG::Panel& panel, short item) : panelId_(panel.GetId()), item_(item) {
+APIAttributeList::APIAttributeList(const DG::Panel& panel, short item)
+    : panelId_(panel.GetId()), item_(item) {
     if (panelId_ == 0) {
         return;
     }
     ItemModel* model = itemOf(panelId_, item_);
-    if (model == nullptr || model->kind() != ItemKind::UserControl || model->controlClass() != "AttributeList") {
+    if (model == nullptr || model->kind() != ItemKind::UserControl ||
+        model->controlClass() != "AttributeList") {
         Toolkit::instance().addFault("APIAttributeList: item " + std::to_string(item) +
                                      " is not an AttributeList user control");
         panelId_ = 0;
         return;
     }
     if (model->attributeList != nullptr) {
-        Toolkit::instance().addFault("APIAttributeList: item " + std::to_string(item) + " already has a list");
+        Toolkit::instance().addFault("APIAttributeList: item " + std::to_string(item) +
+                                     " already has a list");
         panelId_ = 0;
         return;
     }
@@ -140,7 +149,9 @@ APIAttributeList::~APIAttributeList() {
     }
 }
 
-bool APIAttributeList::IsValid() const { return itemOf(panelId_, item_) != nullptr; }
+bool APIAttributeList::IsValid() const {
+    return itemOf(panelId_, item_) != nullptr;
+}
 
 void APIAttributeList::AddItem(APIAttributeListGroupItem& group) {
     if (group.list_ != nullptr) {
@@ -172,7 +183,9 @@ std::vector<APIAttributeListItem*> APIAttributeList::GetRows() const {
     return rows;
 }
 
-void APIAttributeList::SuspendUpdates() { ++suspended_; }
+void APIAttributeList::SuspendUpdates() {
+    ++suspended_;
+}
 
 void APIAttributeList::ResumeUpdates() {
     if (suspended_ > 0) {
@@ -236,7 +249,8 @@ void attributeCheckChanged(VBAL::APIAttributeListCheckItem& row) {
 
 void attributeSelectionChanged(VBAL::APIAttributeListSelectionItem& row) {
     toRow<VBAL::APIAttributeListSelectionItemObserver>(
-        row, "SelectionChanged", [&](VBAL::APIAttributeListSelectionItemObserver& o) { o.SelectionChanged(row); });
+        row, "SelectionChanged",
+        [&](VBAL::APIAttributeListSelectionItemObserver& o) { o.SelectionChanged(row); });
 }
 
 void attributeTextChanged(VBAL::APIAttributeListTextItem& row) {
