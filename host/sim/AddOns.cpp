@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 #include "host/sim/HostState.hpp"
@@ -102,11 +103,16 @@ void freeData(GSResModule module) {
 void runCommand(const PostedCommand& command) {
     GSErrCode result = APIERR_MODULNOTINSTALLED;
     APIModulCommandProc* handler = nullptr;
+    APICommandCallBackProc* callback = command.callbackInModule ? nullptr : command.callback;
     bool loaded = false;
     if (ensureInitialized(command.module)) {
         Lock lock(state().mutex);
         const AddOnRecord* addOn = state().addOn(command.module);
         loaded = addOn != nullptr && addOn->loaded;
+        if (command.callbackInModule && addOn->base != nullptr) {
+            callback = reinterpret_cast<APICommandCallBackProc*>(
+                reinterpret_cast<std::uintptr_t>(addOn->base + command.callbackOffset));
+        }
         for (const ServiceRecord& service : addOn->services) {
             if (service.cmdID == command.cmdID && service.cmdVersion == command.cmdVersion) {
                 handler = service.handler;
@@ -119,9 +125,9 @@ void runCommand(const PostedCommand& command) {
                          [&] { return handler(command.params, nullptr, command.silentMode); });
     }
     GSHandle params = command.params;
-    if (command.callback != nullptr && loaded) {
+    if (callback != nullptr && loaded) {
         callOut(command.module, GSErrCode(NoError), [&] {
-            command.callback(&params, nullptr, result);
+            callback(&params, nullptr, result);
             return GSErrCode(NoError);
         });
     } else if (params != nullptr) {
@@ -169,6 +175,10 @@ bool loadModule(AddOnRecord& addOn, std::string* error) {
         return false;
     }
     addOn.library = library;
+    Dl_info where{};
+    if (dladdr(reinterpret_cast<void*>(entries.initialize), &where) != 0) {
+        addOn.base = static_cast<const char*>(where.dli_fbase);
+    }
     addOn.entries = entries;
     addOn.loaded = true;
     addOn.lifecycle.push_back("load");
@@ -199,6 +209,7 @@ void unloadModule(AddOnRecord& addOn) {
         }
         library = addOn.library;
         addOn.library = nullptr;
+        addOn.base = nullptr;
         addOn.lifecycle.push_back("unload");
     }
     // Without the lock: the module's destructors may call the host and join their threads.

@@ -1,4 +1,6 @@
 // Module-command parameter lists and the posting of module commands: safe from any thread.
+#include <dlfcn.h>
+
 #include "host/sim/HostState.hpp"
 
 using krx::sim::Call;
@@ -172,7 +174,14 @@ GSErrCode ACAPI_Command_CallFromEventLoop(const API_ModulID* mdid, GSType cmdID,
         if (!offered) {
             return call.done(APIERR_MODULCMDNOTSUPPORTED);
         }
-        s.queue.push_back({target->module, cmdID, cmdVersion, params, silentMode, callbackProc});
+        krx::sim::PostedCommand command{target->module, cmdID, cmdVersion, params, silentMode, callbackProc, 0, false};
+        Dl_info where{};
+        if (callbackProc != nullptr && target->base != nullptr &&
+            dladdr(reinterpret_cast<void*>(callbackProc), &where) != 0 && where.dli_fbase == target->base) {
+            command.callbackInModule = true;
+            command.callbackOffset = reinterpret_cast<const char*>(callbackProc) - target->base;
+        }
+        s.queue.push_back(command);
     }
     s.posted.notify_all();
     return call.done(NoError);

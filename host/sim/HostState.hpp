@@ -36,6 +36,7 @@ struct AddOnRecord {
     API_AddOnInfo info;
     API_AddonType type = APIAddon_DontRegister;
     void* library = nullptr;
+    const char* base = nullptr;  // load address of the module while loaded
     bool inProcess = false;
     bool loaded = false;
     bool initialized = false;
@@ -71,6 +72,10 @@ struct PostedCommand {
     GSHandle params = nullptr;
     bool silentMode = false;
     APICommandCallBackProc* callback = nullptr;
+    // A callback inside the add-on's module is kept relative to the module, which may be unloaded
+    // and loaded again at another address before the command runs.
+    std::ptrdiff_t callbackOffset = 0;
+    bool callbackInModule = false;
 };
 
 // What one undoable command changed: the state of every touched record before it.
