@@ -77,6 +77,18 @@ function(krx_add_bundle target)
 endfunction()
 
 function(krx_link_host_sim target)
-    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,krx_host_sim>")
+    # The host's parts go in whole (every host call a bundle may make must be there, used by the
+    # program or not). Given as plain --whole-archive options rather than a WHOLE_ARCHIVE link
+    # feature, because other libraries link these same targets in the ordinary way.
+    set(parts krx_host_sim)
+    # The dialog toolkit is a part of the host as well: bundles call into it.
+    if(TARGET krx_host_toolkit)
+        list(APPEND parts krx_host_toolkit)
+    endif()
+    foreach(part IN LISTS parts)
+        target_link_libraries(${target} PRIVATE ${part})
+        target_link_options(${target} PRIVATE
+            "LINKER:--whole-archive" "$<TARGET_FILE:${part}>" "LINKER:--no-whole-archive")
+    endforeach()
     set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
 endfunction()
