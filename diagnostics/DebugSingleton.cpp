@@ -4,15 +4,14 @@
 #include "diagnostics/LogFile.hpp"
 #include "diagnostics/Version.hpp"
 
-#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iomanip>
+#include <map>
 #include <sstream>
 #include <system_error>
-#include <vector>
 
 namespace krx {
 
@@ -20,18 +19,26 @@ namespace {
 
 std::atomic<DebugSingleton*> standIn{nullptr};
 std::atomic<std::uint64_t> nextLogId{1};
+std::atomic<std::uint64_t> nextThreadSerial{1};
 
-const std::string kRule(40, '-');
+// Plain values only: a thread-local object with a destructor would pin the add-on's module in memory for
+// as long as the host's main thread lives, so that unloading it would run no destructor and write no
+// footer. The streams themselves belong to the log.
+thread_local std::uint64_t threadSerial = 0;
+thread_local std::uint64_t cachedLogId = 0;
+thread_local std::ostream* cachedStream = nullptr;
 
-struct ThreadStream {
-    std::uint64_t logId;
-    std::unique_ptr<LineBuffer> buffer;
-    std::unique_ptr<std::ostream> stream;
-};
+// Never reused, unlike thread ids: a new thread never inherits an ended thread's half-written line.
+std::uint64_t currentThreadSerial() {
+    if (threadSerial == 0) {
+        threadSerial = nextThreadSerial.fetch_add(1, std::memory_order_relaxed);
+    }
+    return threadSerial;
+}
 
-// Each thread's streams, one per log object it has written to. A stream belongs to its thread alone, so
-// composing a line needs no lock; only handing the finished line to the file does.
-thread_local std::vector<ThreadStream> threadStreams;
+std::string rule() {
+    return std::string(40, '-');
+}
 
 std::string header() {
     const std::time_t now = std::time(nullptr);
@@ -39,19 +46,29 @@ std::string header() {
     localtime_r(&now, &local);
 
     std::ostringstream text;
-    text << kRule << '\n'
+    text << rule() << '\n'
          << "Start Archicad plugin: " << std::put_time(&local, "%F %T.") << '\n'
          << "Version " << addOnVersion() << '\n'
-         << kRule << '\n'
+         << rule() << '\n'
          << '\n';
     return text.str();
 }
 
 std::string footer() {
-    return "\nEnd PlugIn\n" + kRule + "\n\n\n\n";
+    return "\nEnd PlugIn\n" + rule() + "\n\n\n\n";
 }
 
 }  // namespace
+
+struct DebugSingleton::ThreadStream {
+    explicit ThreadStream(LogFile& file) : buffer(file), stream(&buffer) {
+        stream.setf(std::ios::boolalpha);
+        stream.precision(16);
+    }
+
+    LineBuffer buffer;
+    std::ostream stream;
+};
 
 DebugSingleton& DebugSingleton::instance() {
     if (DebugSingleton* standing = standIn.load(std::memory_order_acquire)) {
@@ -68,32 +85,34 @@ DebugSingleton::DebugSingleton() : DebugSingleton(temporaryDirectory()) {}
 DebugSingleton::DebugSingleton(const std::string& directory)
     : filePath_(filePathIn(directory)),
       id_(nextLogId.fetch_add(1, std::memory_order_relaxed)),
-      file_(std::make_shared<LogFile>(filePath_)) {
+      file_(std::make_unique<LogFile>(filePath_)) {
     file_->append(header());
 }
 
 DebugSingleton::~DebugSingleton() {
-    // Streams of other threads still pointing here drop their text from now on.
+    // The writing threads have stopped by now; a line one of them left unfinished still goes in whole,
+    // before the footer.
+    {
+        std::lock_guard<std::mutex> lock(streamsMutex_);
+        for (auto& entry : streams_) {
+            entry.second->buffer.finishLine();
+        }
+    }
     file_->close(footer());
 }
 
 std::ostream& DebugSingleton::log() {
-    auto found = std::find_if(threadStreams.begin(), threadStreams.end(),
-                              [this](const ThreadStream& entry) { return entry.logId == id_; });
-    if (found != threadStreams.end()) {
-        return *found->stream;
+    if (cachedLogId == id_) {
+        return *cachedStream;
     }
-
-    threadStreams.erase(std::remove_if(threadStreams.begin(), threadStreams.end(),
-                                       [](const ThreadStream& entry) { return !entry.buffer->isAttached(); }),
-                        threadStreams.end());
-
-    ThreadStream entry{id_, std::make_unique<LineBuffer>(file_), nullptr};
-    entry.stream = std::make_unique<std::ostream>(entry.buffer.get());
-    entry.stream->setf(std::ios::boolalpha);
-    entry.stream->precision(16);
-    threadStreams.push_back(std::move(entry));
-    return *threadStreams.back().stream;
+    std::lock_guard<std::mutex> lock(streamsMutex_);
+    auto& entry = streams_[currentThreadSerial()];
+    if (!entry) {
+        entry = std::make_unique<ThreadStream>(*file_);
+    }
+    cachedLogId = id_;
+    cachedStream = &entry->stream;
+    return entry->stream;
 }
 
 std::string DebugSingleton::getFilePath() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <string>
 
@@ -48,9 +50,14 @@ public:
 
 private:
     std::string filePath_;
-    // Identifies this log in the threads' stream tables; unlike an address it is never reused.
+    // Identifies this log in each thread's cached stream; unlike an address it is never reused.
     std::uint64_t id_;
-    std::shared_ptr<LogFile> file_;
+    std::unique_ptr<LogFile> file_;
+    // Each writing thread's stream, by thread serial. A stream is used by its own thread alone, so composing
+    // a line takes no lock; the table's lock is taken only when a thread first meets this log.
+    struct ThreadStream;
+    std::mutex streamsMutex_;
+    std::map<std::uint64_t, std::unique_ptr<ThreadStream>> streams_;
 };
 
 class DebugSingleton::ScopedInstance {

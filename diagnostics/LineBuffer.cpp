@@ -6,18 +6,13 @@
 
 namespace krx {
 
-LineBuffer::LineBuffer(std::weak_ptr<LogFile> file) : file_(std::move(file)) {}
+LineBuffer::LineBuffer(LogFile& file) : file_(file) {}
 
-LineBuffer::~LineBuffer() {
-    // A thread that ends in the middle of a line still gets its text into the file, as a line of its own.
+void LineBuffer::finishLine() {
     if (!pending_.empty()) {
         pending_.push_back('\n');
         handOver();
     }
-}
-
-bool LineBuffer::isAttached() const {
-    return !file_.expired();
 }
 
 LineBuffer::int_type LineBuffer::overflow(int_type character) {
@@ -51,9 +46,7 @@ std::streamsize LineBuffer::xsputn(const char_type* text, std::streamsize count)
 }
 
 void LineBuffer::handOver() {
-    if (auto file = file_.lock()) {
-        file->append(pending_);
-    }
+    file_.append(pending_);
     pending_.clear();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <streambuf>
 #include <string>
 
@@ -13,14 +12,13 @@ class LogFile;
 // back until the line is complete, so that no other thread's line can land inside it.
 class LineBuffer : public std::streambuf {
 public:
-    explicit LineBuffer(std::weak_ptr<LogFile> file);
-    ~LineBuffer() override;
+    explicit LineBuffer(LogFile& file);
 
     LineBuffer(const LineBuffer&) = delete;
     LineBuffer& operator=(const LineBuffer&) = delete;
 
-    // True while the log the buffer writes to is alive.
-    bool isAttached() const;
+    // Hands over a line left unfinished, ended as a line of its own.
+    void finishLine();
 
 protected:
     int_type overflow(int_type character) override;
@@ -29,7 +27,7 @@ protected:
 private:
     void handOver();
 
-    std::weak_ptr<LogFile> file_;
+    LogFile& file_;
     std::string pending_;
 };
 
