@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -49,14 +50,39 @@ const std::array<Corner, 4> kCorners = {{
 // as every item whose point text is incomplete.
 bool readTile(const QDomElement& element, const QString& folder, const Matrix4d& projection, Tile* tile) {
     tile->id = readInteger(element.attribute(QStringLiteral("id"), QStringLiteral("0")));
+    // One pass over the children instead of a search per child: a file holds thousands of tiles. As
+    // everywhere, the first child of a name counts.
+    QString filePath;
+    bool hasFilePath = false;
+    std::array<QString, 4> corners;
+    std::array<bool, 4> hasCorner{};
+    for (QDomElement child = element.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        const QString tag = child.tagName();
+        if (tag == QLatin1String("FilePath")) {
+            if (!hasFilePath) {
+                filePath = elementText(child);
+                hasFilePath = true;
+            }
+            continue;
+        }
+        for (std::size_t i = 0; i < kCorners.size(); ++i) {
+            if (!hasCorner[i] && tag == QLatin1String(kCorners[i].element)) {
+                corners[i] = elementText(child);
+                hasCorner[i] = true;
+                break;
+            }
+        }
+    }
     // The file path carries a two-character prefix ("./") before the path relative to the file's folder.
-    tile->filePath =
-        (folder + QLatin1Char('/') + element.firstChildElement(QStringLiteral("FilePath")).text().mid(2))
-            .toStdString();
-    for (const Corner& corner : kCorners) {
+    QString absolute = folder;
+    absolute += QLatin1Char('/');
+    absolute += QStringView(filePath).sliced(std::min<qsizetype>(2, filePath.size()));
+    tile->filePath = absolute.toStdString();
+    for (std::size_t i = 0; i < kCorners.size(); ++i) {
+        const Corner& corner = kCorners[i];
         Point3d point;
-        if (!pointFromParts(splitAtBlanks(element.firstChildElement(QLatin1String(corner.element)).text()),
-                            &point)) {
+        if (!pointFromBlankSeparated(corners[i], &point)) {
             DebugSingleton::instance().log() << "Tile " << tile->id << " without three numbers in "
                                              << corner.element << ", tile left out" << std::endl;
             return false;

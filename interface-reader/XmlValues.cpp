@@ -4,7 +4,7 @@
 
 namespace krx {
 
-double readNumber(const QString& text) {
+double readNumber(QStringView text) {
     bool ok = false;
     const double value = text.toDouble(&ok);
     // "nan" and "inf" parse, but no coordinate, matrix or size of a file may be one.
@@ -30,6 +30,27 @@ bool pointFromParts(const QStringList& parts, Point3d* point) {
     }
     point->setPoint3d(readNumber(parts[0]), readNumber(parts[1]), readNumber(parts[2]));
     return true;
+}
+
+bool pointFromBlankSeparated(QStringView text, Point3d* point) {
+    const qsizetype first = text.indexOf(QLatin1Char(' '));
+    const qsizetype second = first < 0 ? -1 : text.indexOf(QLatin1Char(' '), first + 1);
+    if (second < 0 || point == nullptr) {
+        return false;
+    }
+    const qsizetype third = text.indexOf(QLatin1Char(' '), second + 1);
+    const QStringView z = third < 0 ? text.mid(second + 1) : text.mid(second + 1, third - second - 1);
+    point->setPoint3d(readNumber(text.first(first)), readNumber(text.mid(first + 1, second - first - 1)),
+                      readNumber(z));
+    return true;
+}
+
+QString elementText(const QDomElement& element) {
+    const QDomNode first = element.firstChild();
+    if (first.isText() && first.nextSibling().isNull()) {
+        return first.toText().data();
+    }
+    return element.text();
 }
 
 double round9(double value) {

@@ -112,6 +112,31 @@ TEST_F(VsqFileReaderTest, SheetsAndTiles) {
     expectPoint(reflectivity.tiles[0].cornerRightBottom, 0, 1, 2);
 }
 
+TEST_F(VsqFileReaderTest, TileChildrenInAnyOrder) {
+    // The first child of a name counts; a text broken by a comment is read whole.
+    const std::string path =
+        write("order.vsq",
+              vsqXml(sheetXml(
+                  "indexed", kIdentity,
+                  "<Tile id='8'><CornerRightBottom>4 0 0</CornerRightBottom><FilePath>./first.png</FilePath>"
+                  "<CornerLeftUpper>1 2<!-- c --> 3</CornerLeftUpper><FilePath>./second.png</FilePath>"
+                  "<CornerLeftBottom>5 5 5</CornerLeftBottom><CornerLeftBottom>6 6 6</CornerLeftBottom>"
+                  "<CornerRightUpper>7 7 7</CornerRightUpper></Tile>"
+                  "<Tile id='9'><FilePath>x</FilePath><CornerLeftUpper>1 2 3</CornerLeftUpper>"
+                  "<CornerLeftBottom>1 2 3</CornerLeftBottom><CornerRightUpper>1 2 3</CornerRightUpper>"
+                  "<CornerRightBottom>1 2 3</CornerRightBottom></Tile>")));
+    Section section;
+    ASSERT_TRUE(read(path, &section));
+    const std::vector<Tile>& tiles = section.sheets().at(0).tiles;
+    ASSERT_EQ(tiles.size(), 2u);
+    EXPECT_EQ(tiles[0].filePath, folder_ + "/first.png");
+    expectPoint(tiles[0].cornerLeftUpper, 1, 2, 3);
+    expectPoint(tiles[0].cornerLeftBottom, 5, 5, 5);
+    expectPoint(tiles[0].cornerRightBottom, 4, 0, 0);
+    // A file path shorter than its prefix leaves the folder alone.
+    EXPECT_EQ(tiles[1].filePath, folder_ + "/");
+}
+
 TEST_F(VsqFileReaderTest, IncompleteTilesAndSheets) {
     const std::string path = write(
         "odd.vsq", vsqXml(sheetXml("color", kIdentity,
