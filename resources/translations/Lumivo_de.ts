@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Receive Viewport</source>
-        <translation>Ansicht empfangen</translation>
+        <translation>Kameraansicht empfangen</translation>
     </message>
     <message>
         <source>Settings</source>
