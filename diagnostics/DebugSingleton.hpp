@@ -32,7 +32,8 @@ public:
     DebugSingleton& operator=(const DebugSingleton&) = delete;
 
     // The calling thread's stream into this log: booleans as words, numbers with 16 significant digits.
-    // Text reaches the file line by line; a line's text waits in the stream until its line end.
+    // Text reaches the file line by line; a line's text waits in the stream until its line end. The stream
+    // lives as long as the log, so every thread stops writing before the log ends.
     std::ostream& log();
 
     std::string getFilePath() const;
