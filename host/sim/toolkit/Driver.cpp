@@ -254,6 +254,9 @@ bool Driver::deliverClick(ItemModel& list, short row, short offset, Click click,
         model.deselectAll();
     } else if (click == Click::Extend && model.isMultiSelection()) {
         model.isSelected(row) ? model.deselect(row) : model.select(row);
+    } else if (model.isSelected(row)) {
+        // A click inside the selection keeps it, so that a click in a column acts on every
+        // selected row.
     } else {
         model.deselectAll();
         model.select(row);
@@ -322,6 +325,11 @@ bool Driver::selectListItems(short panel, short number, const std::vector<short>
     }
     const TabField* first = list->list()->tabField(1);
     const short offset = first ? first->begin : 0;
+    // A click inside the selection would keep it: start from nothing selected.
+    if (!rows.empty() && list->list()->isSelected(rows.front()) && list->list()->selectedItems().size() > 1 &&
+        !clickListEmptyArea(panel, number)) {
+        return false;
+    }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const bool alreadySelected = i > 0 && list->list()->isSelected(rows[i]);
         if (!alreadySelected &&

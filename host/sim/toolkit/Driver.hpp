@@ -53,9 +53,10 @@ public:
     bool pressKey(short panel, Key key, int modifiers = 0);
     bool keyProcessed() const { return keyProcessed_; }
 
-    // Lists. A click selects (Plain: only that row; Extend: toggles the row in a multi-selection
-    // list), sends ListBoxSelectionChanged when the selection changed, then ListBoxClicked. The
-    // offset is the click's horizontal position within the rows.
+    // Lists. A click selects (Plain: only that row, unless the row is already selected, which keeps
+    // the selection; Extend: toggles the row in a multi-selection list), sends
+    // ListBoxSelectionChanged when the selection changed, then ListBoxClicked. The offset is the
+    // click's horizontal position within the rows.
     bool clickListItem(short panel, short item, short row, short offset, Click click = Click::Plain);
     bool doubleClickListItem(short panel, short item, short row, short offset);
     // Clicks below the last row: the selection empties.
