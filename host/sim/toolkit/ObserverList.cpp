@@ -7,10 +7,12 @@ namespace krx::sim::toolkit {
 
 namespace {
 
-// The toolkit runs on the host's main thread only, like the toolkit it stands for.
+// The toolkit runs on the host's main thread only, like the toolkit it stands for. Never destroyed:
+// windows held by statics of an add-on linked into the program are destroyed at exit, in no order
+// relative to the toolkit's own statics.
 std::set<ObserverList*>& registry() {
-    static std::set<ObserverList*> lists;
-    return lists;
+    static auto* lists = new std::set<ObserverList*>;
+    return *lists;
 }
 
 }  // namespace

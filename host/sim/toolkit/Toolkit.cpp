@@ -8,8 +8,10 @@
 namespace krx::sim::toolkit {
 
 Toolkit& Toolkit::instance() {
-    static Toolkit toolkit;
-    return toolkit;
+    // Never destroyed: an add-on linked into the program may destroy its windows at exit, after
+    // the toolkit's own statics would be gone.
+    static auto* toolkit = new Toolkit;
+    return *toolkit;
 }
 
 void Toolkit::reset() {

@@ -19,8 +19,8 @@ namespace {
 
 // Every row that exists, so an observer that is destroyed can leave all of them.
 std::set<APIAttributeListItem*>& liveRows() {
-    static std::set<APIAttributeListItem*> rows;
-    return rows;
+    static auto* rows = new std::set<APIAttributeListItem*>;  // never destroyed, like the toolkit
+    return *rows;
 }
 
 template <typename T>
