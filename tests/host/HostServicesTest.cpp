@@ -12,6 +12,38 @@ using krx::test::HostFixture;
 
 class HostServicesTest : public HostFixture {};
 
+std::vector<int> events;
+
+GSErrCode recordEvent(API_NotifyEventID event, Int32 /*param*/) {
+    events.push_back(event);
+    return NoError;
+}
+
+TEST_F(HostServicesTest, ProjectEventsReachTheAddOnByItsMaskAndItKnowsWhereItLies) {
+    events.clear();
+    ASSERT_EQ(ACAPI_Notify_CatchProjectEvent(APINotify_Open | APINotify_Close, recordEvent), NoError);
+    const std::string file = tmp() + "/p.json";
+    ASSERT_EQ(host().saveProject(file), NoError);
+    host().newProject(false);
+    host().newProject(true);
+    ASSERT_EQ(host().openProject(file), NoError);
+    host().closeProject();
+    EXPECT_EQ(events, (std::vector<int>{APINotify_Open, APINotify_Close}));
+
+    ASSERT_EQ(ACAPI_Notify_CatchProjectEvent(0, nullptr), NoError);
+    host().closeProject();
+    EXPECT_EQ(events.size(), 2u);
+
+    IO::Location own;
+    ASSERT_EQ(ACAPI_GetOwnLocation(&own), NoError);
+    EXPECT_EQ(own.ToDisplayText(), GS::UniString(bundle_));
+    GS::UniString name;
+    EXPECT_TRUE(RSGetIndString(&name, 2, 1, ACAPI_GetOwnResModule()));
+    EXPECT_EQ(name, "Item");
+    EXPECT_FALSE(RSGetIndString(&name, 2, 2, ACAPI_GetOwnResModule()));
+    EXPECT_EQ(name, "Item");
+}
+
 TEST_F(HostServicesTest, InjectedFaultsHitTheNamedCallTheGivenNumberOfTimes) {
     API_DatabaseInfo floorPlan{};
     floorPlan.typeID = APIWind_FloorPlanID;
