@@ -174,7 +174,8 @@ GSErrCode ACAPI_Command_CallFromEventLoop(const API_ModulID* mdid, GSType cmdID,
         if (!offered) {
             return call.done(APIERR_MODULCMDNOTSUPPORTED);
         }
-        krx::sim::PostedCommand command{target->module, cmdID, cmdVersion, params, silentMode, callbackProc, 0, false};
+        krx::sim::PostedCommand command{target->module, cmdID,        cmdVersion, params,
+                                        silentMode,     callbackProc, 0,          false};
         Dl_info where{};
         if (callbackProc != nullptr && target->base != nullptr &&
             dladdr(reinterpret_cast<void*>(callbackProc), &where) != 0 && where.dli_fbase == target->base) {

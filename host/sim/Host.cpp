@@ -43,24 +43,11 @@ Host& Host::instance() {
 }
 
 void Host::reset() {
-    std::vector<AddOnRecord*> loaded;
-    {
-        Lock lock(state().mutex);
-        for (auto& entry : state().addOns) {
-            if (entry.second.loaded && !entry.second.inProcess) {
-                loaded.push_back(&entry.second);
-            }
-        }
-    }
-    for (AddOnRecord* addOn : loaded) {
-        unloadModule(*addOn);
-    }
+    // As at quit: add-ons stop their threads in FreeData before their modules go.
+    quit();
     HostState& s = state();
     Lock lock(s.mutex);
-    for (const PostedCommand& command : s.queue) {
-        (void)command;  // their lists are freed with every other allocation below
-    }
-    s.queue.clear();
+    s.queue.clear();  // the lists of posted commands are freed with every other allocation below
     freeEverything(s);
     s.mainThread = std::this_thread::get_id();
     s.project = Project::fresh();

@@ -59,9 +59,9 @@ class Host {
 public:
     static Host& instance();
 
-    // Back to a freshly started host: a fresh project, no add-ons (loaded ones are unloaded without
-    // FreeData), no posted commands, faults, records, debug output or memory accounting. The calling
-    // thread becomes the main thread.
+    // Back to a freshly started host: the add-ons are freed and unloaded as at quit, then a fresh
+    // project, no add-ons, no posted commands, faults, records, debug output or memory accounting.
+    // The calling thread becomes the main thread.
     void reset();
     bool isMainThread() const;
 
