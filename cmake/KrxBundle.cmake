@@ -85,10 +85,13 @@ function(krx_link_host_sim target)
     if(TARGET krx_host_toolkit)
         list(APPEND parts krx_host_toolkit)
     endif()
+    # One --whole-archive group for all parts: CMake drops repeated link options, which would leave
+    # every part after the first outside the group.
+    set(files)
     foreach(part IN LISTS parts)
         target_link_libraries(${target} PRIVATE ${part})
-        target_link_options(${target} PRIVATE
-            "LINKER:--whole-archive" "$<TARGET_FILE:${part}>" "LINKER:--no-whole-archive")
+        list(APPEND files "$<TARGET_FILE:${part}>")
     endforeach()
+    target_link_options(${target} PRIVATE "LINKER:--whole-archive" ${files} "LINKER:--no-whole-archive")
     set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
 endfunction()
