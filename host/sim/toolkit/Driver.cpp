@@ -576,6 +576,16 @@ std::string Driver::render(short panel) const {
     return model ? renderPanel(*model) : std::string();
 }
 
+std::string Driver::renderOpenWindows() const {
+    std::string text;
+    for (const PanelModel* panel : Toolkit::instance().panels()) {
+        if (panel->visible) {
+            text += renderPanel(*panel) + "\n";
+        }
+    }
+    return text;
+}
+
 std::string Driver::renderAlerts() const {
     return krx::sim::toolkit::renderAlerts(Toolkit::instance().alerts());
 }

@@ -97,6 +97,8 @@ public:
 
     // What the person sees (TextRendering).
     std::string render(short panel) const;
+    // Every open window, oldest first, each followed by an empty line.
+    std::string renderOpenWindows() const;
     std::string renderAlerts() const;
     std::string renderMenus() const;
 

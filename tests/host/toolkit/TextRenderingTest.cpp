@@ -52,6 +52,10 @@ TEST_F(TextRenderingTest, ShowsTheWindowAsAPersonSeesIt) {
               "  [7] SingleSelList, 0 rows (hidden)\n"
               "        (no rows)\n");
 
+    EXPECT_EQ(driver.renderOpenWindows(), driver.render(palette.GetId()) + "\n");
+    DG::ModalDialog hidden(testModule, testDialogId, testModule);
+    EXPECT_EQ(driver.renderOpenWindows(), driver.render(palette.GetId()) + "\n") << "only open windows";
+
     list.DeselectAllItems();
     list.SetHeaderItemArrowType(1, DG::ListBox::DownArrow);
     list.DisableDraw();
