@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace krx::bench {
@@ -104,6 +105,28 @@ void BM_ReadVSQFile(benchmark::State& state) {
     reportBytesAndPeak(state, readVsq);
 }
 BENCHMARK(BM_ReadVSQFile)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// Both in turn in every iteration, so a change in the machine's load during the run falls on both alike: the
+// steadier figure for the ratio on a shared machine.
+void BM_ReadVsqOverDom(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    sectionDescriptionPath();
+    Clock::duration dom{};
+    Clock::duration reader{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        parseDom(nullptr);
+        const auto parsed = Clock::now();
+        readVsq(nullptr);
+        reader += Clock::now() - parsed;
+        dom += parsed - start;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["dom_ms"] = std::chrono::duration<double, std::milli>(dom).count() / iterations;
+    state.counters["readVSQFile_ms"] = std::chrono::duration<double, std::milli>(reader).count() / iterations;
+    state.counters["ratio"] = std::chrono::duration<double>(reader) / std::chrono::duration<double>(dom);
+}
+BENCHMARK(BM_ReadVsqOverDom)->Unit(benchmark::kMillisecond)->MinTime(6);
 
 }  // namespace
 }  // namespace krx::bench
