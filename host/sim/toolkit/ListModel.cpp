@@ -36,16 +36,6 @@ const TabField* ListModel::tabField(short tab) const {
     return validTab(tab) ? &tabFields_[static_cast<std::size_t>(tab - 1)] : nullptr;
 }
 
-short ListModel::tabFieldAt(short offset) const {
-    for (short tab = tabFieldCount(); tab >= 1; --tab) {
-        const TabField& field = tabFields_[static_cast<std::size_t>(tab - 1)];
-        if (offset >= field.begin && offset < field.end) {
-            return tab;
-        }
-    }
-    return 0;
-}
-
 bool ListModel::setHeaderItemSize(short headerItem, short size) {
     if (!validTab(headerItem)) {
         return false;

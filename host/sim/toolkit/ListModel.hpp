@@ -45,9 +45,6 @@ public:
     short tabFieldCount() const { return static_cast<short>(tabFields_.size()); }
     bool setTabField(short tab, const TabField& field);
     const TabField* tabField(short tab) const;
-    // The tab field whose span holds the horizontal offset, or 0 when none does. Where tab fields
-    // overlap, the one numbered last wins, as it is drawn on top.
-    short tabFieldAt(short offset) const;
 
     void setHeaderSynchron(bool on) { headerSynchron_ = on; }
     bool isHeaderSynchron() const { return headerSynchron_; }

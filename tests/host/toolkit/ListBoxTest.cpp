@@ -184,6 +184,13 @@ TEST_F(ListBoxTest, ClicksSelectFirstAndReportTheClickAfter) {
     EXPECT_TRUE(recorder.take().empty());
 }
 
+TEST_F(ListBoxTest, ADoubleClickIsAClickFollowedByTheDoubleClick) {
+    fill(list(), {"a", "b"});
+    EXPECT_TRUE(driver.doubleClickListItem(id, RowList, 2, 12));
+    EXPECT_EQ(recorder.take(), (Events{"ListBoxSelectionChanged 6 [2]", "ListBoxClicked 6 row 2 offset 12",
+                                       "ListBoxDoubleClicked 6 row 2"}));
+}
+
 TEST_F(ListBoxTest, SelectingSeveralRowsAndDeselectingOne) {
     fill(list(), {"a", "b", "c", "d"});
     fill(palette->single, {"x", "y"});
