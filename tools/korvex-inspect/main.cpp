@@ -75,11 +75,11 @@ int main(int argc, char* argv[]) {
                   << "Try 'korvex-inspect --help'." << std::endl;
         return kExitUsage;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(0);
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion();
+    // Qt's own handling prints the help (with --help-all, Qt's options too) or the version, and exits 0.
+    for (const char* builtIn : {"help", "help-all", "version"}) {
+        if (parser.isSet(QString::fromLatin1(builtIn))) {
+            parser.process(app);
+        }
     }
 
     const QStringList files = parser.positionalArguments();
