@@ -16,7 +16,7 @@ namespace krx::fuzz {
 namespace {
 
 class FuzzRegression : public test::IsolatedEnvironment {
-protected:
+public:
     // The files below each folder, recursively, that carry one of the suffixes.
     static QStringList inputs(const QStringList& folders, const QStringList& nameFilters) {
         QStringList files;
@@ -31,6 +31,7 @@ protected:
         return files;
     }
 
+protected:
     void replay(const QStringList& files, const std::function<void(const QByteArray&)>& target) {
         EXPECT_FALSE(files.isEmpty());
         for (const QString& path : files) {
@@ -44,22 +45,29 @@ protected:
     QString scratch() const { return QString::fromStdString(tmp()); }
 };
 
+// The examples by their names; every file of the seed and regression folders, whatever libFuzzer named it
+// (crash-, timeout-, oom-, leak-), hidden ones such as .gitkeep aside.
+QStringList inputsOf(const char* target, const QStringList& examples) {
+    QStringList files = FuzzRegression::inputs({"examples"}, examples);
+    files << FuzzRegression::inputs(
+        {QStringLiteral("tests/fuzz/seeds/") + target, QStringLiteral("tests/fuzz/regressions/") + target},
+        {"*"});
+    return files;
+}
+
 TEST_F(FuzzRegression, InterfaceData) {
-    replay(inputs({"examples", "tests/fuzz/seeds/interface_data", "tests/fuzz/regressions/interface_data"},
-                  {"korvexplexa.vsq", "*.xml", "crash-*", "*.bin"}),
+    replay(inputsOf("interface_data", {"korvexplexa.vsq"}),
            [](const QByteArray& data) { readInterfaceData(data); });
 }
 
 TEST_F(FuzzRegression, VsqFile) {
-    replay(inputs({"examples/sections", "tests/fuzz/seeds/vsq_file", "tests/fuzz/regressions/vsq_file"},
-                  {"*.vsq", "crash-*", "*.bin"}),
-           [this](const QByteArray& data) { readVsqFile(data, scratch()); });
+    QStringList files = inputsOf("vsq_file", {"*.vsq"});
+    files.removeIf([](const QString& path) { return path.endsWith("/korvexplexa.vsq"); });
+    replay(files, [this](const QByteArray& data) { readVsqFile(data, scratch()); });
 }
 
 TEST_F(FuzzRegression, KpjFile) {
-    replay(inputs({"examples/project", "tests/fuzz/seeds/kpj_file", "tests/fuzz/regressions/kpj_file"},
-                  {"*.kpj", "crash-*", "*.bin"}),
-           [this](const QByteArray& data) { readKpjFile(data, scratch()); });
+    replay(inputsOf("kpj_file", {"*.kpj"}), [this](const QByteArray& data) { readKpjFile(data, scratch()); });
 }
 
 }  // namespace
