@@ -11,10 +11,24 @@ Toolkit& Toolkit::instance() {
     // Never destroyed: an add-on linked into the program may destroy its windows at exit, after
     // the toolkit's own statics would be gone.
     static auto* toolkit = new Toolkit;
+    if (!toolkit->isMainThread()) {
+        toolkit->addFault("the toolkit was used off the main thread");
+    }
     return *toolkit;
 }
 
+void Toolkit::addFault(std::string fault) {
+    std::lock_guard<std::mutex> lock(faultsMutex_);
+    faults_.push_back(std::move(fault));
+}
+
+std::vector<std::string> Toolkit::faults() const {
+    std::lock_guard<std::mutex> lock(faultsMutex_);
+    return faults_;
+}
+
 void Toolkit::reset() {
+    mainThread_.store(std::this_thread::get_id());
     lookup_ = nullptr;
     descriptions_.clear();
     alertAnswers_.clear();
@@ -22,6 +36,7 @@ void Toolkit::reset() {
     menuChoices_.clear();
     menus_.clear();
     modalScripts_.clear();
+    std::lock_guard<std::mutex> lock(faultsMutex_);
     faults_.clear();
 }
 

@@ -4,10 +4,13 @@
 // the command table of context menus, and what the driver has scripted for the moments when the
 // toolkit itself waits for the user (alerts, context menus, modal dialogs). Main thread only.
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -60,10 +63,14 @@ struct AlertAnswer {
 
 class Toolkit {
 public:
+    // The toolkit belongs to the main thread: the thread that first used it or last reset it. A use
+    // from any other thread is recorded as a fault (and is a data race, as with the real toolkit).
     static Toolkit& instance();
 
-    // Forgets scripts, records, faults and window resources; panels that still exist stay.
+    // Forgets scripts, records, faults and window resources; panels that still exist stay. The
+    // calling thread becomes the main thread.
     void reset();
+    bool isMainThread() const { return std::this_thread::get_id() == mainThread_.load(); }
 
     using ResourceLookup = std::function<bool(int module, short resourceId, PanelDescription*)>;
     // Window resources are looked up in those added directly, then through the lookup given, then in
@@ -106,8 +113,8 @@ public:
 
     // Calls the toolkit could not honour (an item of the wrong kind, a number out of range): a real
     // toolkit would assert; tests check that none happened.
-    void addFault(std::string fault) { faults_.push_back(std::move(fault)); }
-    const std::vector<std::string>& faults() const { return faults_; }
+    void addFault(std::string fault);
+    std::vector<std::string> faults() const;
 
 private:
     Toolkit() = default;
@@ -122,6 +129,8 @@ private:
     std::deque<MenuChoice> menuChoices_;
     std::vector<MenuRecord> menus_;
     std::deque<ModalScript> modalScripts_;
+    std::atomic<std::thread::id> mainThread_{std::this_thread::get_id()};
+    mutable std::mutex faultsMutex_;
     std::vector<std::string> faults_;
 };
 

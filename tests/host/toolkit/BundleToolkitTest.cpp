@@ -27,7 +27,8 @@ protected:
     }
     void TearDown() override {
         Host::instance().quit();
-        EXPECT_TRUE(Toolkit::instance().faults().empty()) << Toolkit::instance().faults().front();
+        const std::vector<std::string> faults = Toolkit::instance().faults();
+        EXPECT_TRUE(faults.empty()) << (faults.empty() ? "" : faults.front());
         EXPECT_TRUE(Toolkit::instance().panels().empty()) << "unloading the bundle destroyed its palette";
         Toolkit::instance().reset();
         Host::instance().reset();

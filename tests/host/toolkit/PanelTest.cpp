@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
 
 #include "tests/host/toolkit/ToolkitFixture.hpp"
 
@@ -169,6 +170,15 @@ TEST_F(PanelTest, EventsNameTheBoundItemAsSource) {
         EXPECT_TRUE(driver.pressButton(palette->GetId(), CloseButton));
     }
     EXPECT_EQ(check.source, &palette->closeButton);
+}
+
+TEST_F(PanelTest, TheToolkitBelongsToTheMainThread) {
+    expectFaults = true;
+    std::thread worker([] { Toolkit::instance(); });
+    worker.join();
+    const std::vector<std::string> recorded = faults();
+    ASSERT_EQ(recorded.size(), 1u);
+    EXPECT_EQ(recorded.front(), "the toolkit was used off the main thread");
 }
 
 }  // namespace

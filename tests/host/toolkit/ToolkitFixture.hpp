@@ -191,14 +191,13 @@ protected:
 
     void TearDown() override {
         if (!expectFaults) {
-            EXPECT_TRUE(Toolkit::instance().faults().empty())
-                << "first fault: "
-                << (Toolkit::instance().faults().empty() ? "" : Toolkit::instance().faults().front());
+            const std::vector<std::string> left = faults();
+            EXPECT_TRUE(left.empty()) << "first fault: " << (left.empty() ? "" : left.front());
         }
         Toolkit::instance().reset();
     }
 
-    static const std::vector<std::string>& faults() { return Toolkit::instance().faults(); }
+    static std::vector<std::string> faults() { return Toolkit::instance().faults(); }
 
     // Fills the list with rows whose first tab field reads as given.
     static void fill(DG::ListBox& list, const std::vector<std::string>& names) {
