@@ -10,11 +10,16 @@ cd "$root"
 seconds=${KRX_FUZZ_SECONDS:-15}
 
 targets=(interface_data vsq_file kpj_file)
-"$root/scripts/build.sh" fuzz "${targets[@]/#/krx_fuzz_}" >/dev/null
 
 # The fuzzers' own HOME and TMPDIR: nothing they do reaches the user's folders.
 work=$(mktemp -d "${TMPDIR:-/tmp}/krx-fuzz-run-XXXXXX")
 trap 'rm -rf "$work"' EXIT
+
+if ! "$root/scripts/build.sh" fuzz "${targets[@]/#/krx_fuzz_}" >"$work/build.log" 2>&1; then
+    tail -n 80 "$work/build.log"
+    echo "fuzz: building the fuzz targets failed" >&2
+    exit 1
+fi
 mkdir -p "$work/home" "$work/tmp"
 export HOME="$work/home" TMPDIR="$work/tmp"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
