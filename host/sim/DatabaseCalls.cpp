@@ -108,23 +108,13 @@ GSErrCode database(HostState& s, API_DatabaseID code, void* par1, void* par2, vo
                 s.touchElement(guid);
                 project.elements.erase(guid);
             }
-            for (auto it = project.groups.begin(); it != project.groups.end();) {
-                it = it->second.database == id ? project.groups.erase(it) : std::next(it);
+            for (const auto& [guid, group] : std::map<API_Guid, krx::sim::GroupRecord>(project.groups)) {
+                if (group.database == id) {
+                    s.touchGroup(guid);
+                    project.groups.erase(guid);
+                }
             }
-            auto& ghosts = project.ghosts;
-            ghosts.erase(std::remove_if(ghosts.begin(), ghosts.end(),
-                                        [&](const API_GhostRecord& g) {
-                                            return g.parentDatabase == id || g.ghostDatabase == id;
-                                        }),
-                         ghosts.end());
-            s.touchDatabase(id);
-            project.databases.erase(id);
-            if (project.currentDatabase == id) {
-                project.currentDatabase = project.floorPlanId;
-            }
-            if (project.currentWindow.id == id) {
-                project.currentWindow = {APIWind_FloorPlanID, project.floorPlanId};
-            }
+            s.eraseDatabase(id);
             return NoError;
         }
         case APIDb_GetFloorPlanDatabaseID: {

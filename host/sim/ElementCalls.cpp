@@ -213,14 +213,7 @@ void eraseElement(HostState& s, const API_Guid& guid) {
                 eraseElement(s, drawn);
             }
         }
-        s.touchDatabase(linked);
-        project.databases.erase(linked);
-        if (project.currentDatabase == linked) {
-            project.currentDatabase = project.floorPlanId;
-        }
-        if (project.currentWindow.id == linked) {
-            project.currentWindow = {APIWind_FloorPlanID, project.floorPlanId};
-        }
+        s.eraseDatabase(linked);
     }
 }
 

@@ -85,6 +85,7 @@ GSErrCode environment(HostState& s, API_EnvironmentID code, void* par1) {
                 parent->type == APIWind_3DModelID || shown->type == APIWind_3DModelID) {
                 return APIERR_BADDATABASE;
             }
+            s.touchGhosts();
             project.ghosts.push_back(*ghost);
             return NoError;
         }

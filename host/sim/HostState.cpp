@@ -1,5 +1,7 @@
 #include "host/sim/HostState.hpp"
 
+#include <algorithm>
+
 namespace krx::sim {
 namespace {
 
@@ -105,6 +107,31 @@ void HostState::touchDatabase(const API_DatabaseUnId& id) {
     const auto it = project.databases.find(id);
     openCommand->databases[id] =
         it == project.databases.end() ? std::nullopt : std::optional<DatabaseRecord>(it->second);
+}
+
+void HostState::touchGhosts() {
+    if (openCommand && !openCommand->ghosts) {
+        openCommand->ghosts = project.ghosts;
+    }
+}
+
+void HostState::eraseDatabase(const API_DatabaseUnId& id) {
+    auto& ghosts = project.ghosts;
+    const auto shows = [&](const API_GhostRecord& g) {
+        return g.parentDatabase == id || g.ghostDatabase == id;
+    };
+    if (std::any_of(ghosts.begin(), ghosts.end(), shows)) {
+        touchGhosts();
+        ghosts.erase(std::remove_if(ghosts.begin(), ghosts.end(), shows), ghosts.end());
+    }
+    touchDatabase(id);
+    project.databases.erase(id);
+    if (project.currentDatabase == id) {
+        project.currentDatabase = project.floorPlanId;
+    }
+    if (project.currentWindow.id == id) {
+        project.currentWindow = {APIWind_FloorPlanID, project.floorPlanId};
+    }
 }
 
 AddOnRecord* HostState::callingAddOn() {

@@ -84,6 +84,7 @@ struct UndoEntry {
     std::map<API_Guid, std::optional<ElementRecord>> elements;
     std::map<API_Guid, std::optional<GroupRecord>> groups;
     std::map<API_DatabaseUnId, std::optional<DatabaseRecord>> databases;
+    std::optional<std::vector<API_GhostRecord>> ghosts;  // the whole list, when the entry changed it
 };
 
 struct Fault {
@@ -137,6 +138,9 @@ struct HostState {
     void touchElement(const API_Guid& guid);
     void touchGroup(const API_Guid& guid);
     void touchDatabase(const API_DatabaseUnId& id);
+    void touchGhosts();
+    // A database goes: the ghosts shown in it or showing it go with it, and it stops being current.
+    void eraseDatabase(const API_DatabaseUnId& id);
 
     // The add-on whose code is running, or the only add-on there is; null when neither.
     AddOnRecord* callingAddOn();

@@ -27,6 +27,9 @@ void restoreEntry(HostState& s, const UndoEntry& entry) {
             project.databases.erase(id);
         }
     }
+    if (entry.ghosts) {
+        project.ghosts = *entry.ghosts;
+    }
     if (project.database(project.currentDatabase) == nullptr) {
         project.currentDatabase = project.floorPlanId;
     }

@@ -210,19 +210,32 @@ TEST_F(ModelRulesTest, CurrentDatabaseAndWindowAreTwoThings) {
     EXPECT_EQ(GS::UniString(read.name), "100% color");
 }
 
-TEST_F(ModelRulesTest, DeletingACutPlaneTakesItsSectionAndItsWindowAlong) {
+TEST_F(ModelRulesTest, DeletingACutPlaneTakesItsSectionGhostAndWindowAlongAndUndoBringsThemBack) {
     API_Guid cut{};
     ASSERT_EQ(createCutPlane(0, 0, 10, 0, &cut), NoError);
     const API_DatabaseUnId section = lastOfType(APIDb_GetSectionDatabasesID);
+    const API_DatabaseUnId worksheet = newWorksheet("color", "S1");
+    API_GhostRecord ghost{};
+    ghost.parentDatabase = worksheet;
+    ghost.ghostDatabase = section;
+    ASSERT_EQ(ACAPI_Environment(APIEnv_CreateGhostRecordID, &ghost), NoError);
     ASSERT_EQ(changeWindow(APIWind_SectionID, section), NoError);
+    const QJsonObject before = projectState();
+
     ASSERT_EQ(ACAPI_CallUndoableCommand("Delete Section S1", [&] { return ACAPI_Element_Delete({cut}); }),
               NoError);
     EXPECT_TRUE(host().project().databasesOfType(APIWind_SectionID).empty());
+    EXPECT_TRUE(host().project().ghosts.empty());  // no ghost of a database that is gone
     API_WindowInfo window{};
     ACAPI_Database(APIDb_GetCurrentWindowID, &window);
     EXPECT_EQ(window.typeID, APIWind_FloorPlanID);
+
     ASSERT_TRUE(host().undo());
-    EXPECT_EQ(host().project().databasesOfType(APIWind_SectionID).size(), 1u);
+    QJsonObject restored = projectState();
+    // The window is no part of the model: it stays where the deletion left it.
+    restored["currentWindow"] = before["currentWindow"];
+    restored["currentDatabase"] = before["currentDatabase"];
+    EXPECT_EQ(restored, before);
 }
 
 }  // namespace
