@@ -77,7 +77,8 @@ public:
     void RemoveOnTabItem(short tabIndex);
     short GetOnTabItem(short tabIndex) const;
 
-    // Drawing stays suspended until as many EnableDraw calls; the list then draws once.
+    // Each change of rows, selection or header draws the list at once, unless drawing is suspended:
+    // it stays suspended until as many EnableDraw calls, and Redraw then draws the list once.
     void DisableDraw();
     void EnableDraw();
 

@@ -25,6 +25,15 @@ ListModel* listOf(const ListBox& box) {
     return model ? model->list() : nullptr;
 }
 
+// A list whose drawing is not suspended draws every change at once; bulk changes are meant to be
+// made with drawing suspended and one Redraw at the end.
+void drawn(const ListBox& box) {
+    ItemModel* model = box.GetModel();
+    if (model != nullptr && model->list() != nullptr && !model->list()->isDrawingSuspended()) {
+        ++model->redrawCount;
+    }
+}
+
 // A number the list does not have is a fault of the caller; the call changes nothing.
 bool check(bool ok, const ListBox& box, const char* call, short number) {
     if (!ok) {
@@ -183,7 +192,9 @@ short ListBox::GetHeaderItemSize(short headerItem) const {
 
 void ListBox::SetHeaderItemText(short headerItem, const GS::UniString& text) {
     if (ListModel* list = listOf(*this)) {
-        check(list->setHeaderItemText(headerItem, utf8(text)), *this, "SetHeaderItemText", headerItem);
+        if (check(list->setHeaderItemText(headerItem, utf8(text)), *this, "SetHeaderItemText", headerItem)) {
+            drawn(*this);
+        }
     }
 }
 
@@ -200,7 +211,9 @@ void ListBox::SetHeaderItemArrowType(short headerItem, ArrowType arrow) {
     const HeaderArrow value = arrow == UpArrow     ? HeaderArrow::Up
                               : arrow == DownArrow ? HeaderArrow::Down
                                                    : HeaderArrow::None;
-    check(list->setHeaderArrow(headerItem, value), *this, "SetHeaderItemArrowType", headerItem);
+    if (check(list->setHeaderArrow(headerItem, value), *this, "SetHeaderItemArrowType", headerItem)) {
+        drawn(*this);
+    }
 }
 
 ListBox::ArrowType ListBox::GetHeaderItemArrowType(short headerItem) const {
@@ -237,30 +250,38 @@ short ListBox::GetItemCount() const {
 void ListBox::AppendItem() {
     if (ListModel* list = listOf(*this)) {
         list->appendItem();
+        drawn(*this);
     }
 }
 
 void ListBox::InsertItem(short beforeItem) {
     if (ListModel* list = listOf(*this)) {
-        check(list->insertItem(beforeItem), *this, "InsertItem", beforeItem);
+        if (check(list->insertItem(beforeItem), *this, "InsertItem", beforeItem)) {
+            drawn(*this);
+        }
     }
 }
 
 void ListBox::DeleteItem(short listItem) {
     if (ListModel* list = listOf(*this)) {
-        check(list->deleteItem(listItem), *this, "DeleteItem", listItem);
+        if (check(list->deleteItem(listItem), *this, "DeleteItem", listItem)) {
+            drawn(*this);
+        }
     }
 }
 
 void ListBox::DeleteAllItems() {
     if (ListModel* list = listOf(*this)) {
         list->deleteAllItems();
+        drawn(*this);
     }
 }
 
 void ListBox::SetTabItemText(short listItem, short tabIndex, const GS::UniString& text) {
     if (ListModel* list = listOf(*this)) {
-        check(list->setCellText(listItem, tabIndex, utf8(text)), *this, "SetTabItemText", listItem);
+        if (check(list->setCellText(listItem, tabIndex, utf8(text)), *this, "SetTabItemText", listItem)) {
+            drawn(*this);
+        }
     }
 }
 
@@ -277,8 +298,11 @@ GS::UniString ListBox::GetTabItemText(short listItem, short tabIndex) const {
 
 void ListBox::SetTabItemIcon(short listItem, short tabIndex, const Icon& icon) {
     if (ListModel* list = listOf(*this)) {
-        check(list->setCellIcon(listItem, tabIndex, ListIcon{icon.GetResourceModule(), icon.GetResourceId()}),
-              *this, "SetTabItemIcon", listItem);
+        if (check(list->setCellIcon(listItem, tabIndex,
+                                    ListIcon{icon.GetResourceModule(), icon.GetResourceId()}),
+                  *this, "SetTabItemIcon", listItem)) {
+            drawn(*this);
+        }
     }
 }
 
@@ -296,19 +320,24 @@ Icon ListBox::GetTabItemIcon(short listItem, short tabIndex) const {
 
 void ListBox::SelectItem(short listItem) {
     if (ListModel* list = listOf(*this)) {
-        check(list->select(listItem), *this, "SelectItem", listItem);
+        if (check(list->select(listItem), *this, "SelectItem", listItem)) {
+            drawn(*this);
+        }
     }
 }
 
 void ListBox::DeselectItem(short listItem) {
     if (ListModel* list = listOf(*this)) {
-        check(list->deselect(listItem), *this, "DeselectItem", listItem);
+        if (check(list->deselect(listItem), *this, "DeselectItem", listItem)) {
+            drawn(*this);
+        }
     }
 }
 
 void ListBox::DeselectAllItems() {
     if (ListModel* list = listOf(*this)) {
         list->deselectAll();
+        drawn(*this);
     }
 }
 

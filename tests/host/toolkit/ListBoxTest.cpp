@@ -265,5 +265,44 @@ TEST_F(ListBoxTest, DrawingSuspendedUntilResumed) {
     EXPECT_EQ(model->redrawCount, draws + 1);
 }
 
+// Refilling a list row by row draws it at every change unless drawing is suspended around it.
+TEST_F(ListBoxTest, ABulkChangeIsDrawnOnceOnlyWithDrawingSuspended) {
+    layOut();
+    ItemModel* model = list().GetModel();
+    const auto refill = [&] {
+        list().DeleteAllItems();
+        for (short row = 1; row <= 3; ++row) {
+            list().AppendItem();
+            list().SetTabItemText(row, 1, "name");
+            list().SetTabItemIcon(row, 4, DG::Icon(DG::HostResourceModule, DG::UncheckedIconId));
+        }
+        list().SelectItem(2);
+        list().DeselectAllItems();
+        list().SetHeaderItemArrowType(1, DG::ListBox::UpArrow);
+    };
+    struct Case {
+        const char* name;
+        bool suspended;
+        int draws;
+    };
+    const Case cases[] = {
+        {"drawn at every change", false,
+         /* clear */ 1 + /* rows */ 3 * 3 + /* selection, arrow */ 3 + /* Redraw */ 1},
+        {"drawn once", true, 1},
+    };
+    for (const Case& c : cases) {
+        const int before = model->redrawCount;
+        if (c.suspended) {
+            list().DisableDraw();
+        }
+        refill();
+        if (c.suspended) {
+            list().EnableDraw();
+        }
+        list().Redraw();
+        EXPECT_EQ(model->redrawCount - before, c.draws) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace krx::sim::toolkit::test
