@@ -24,6 +24,7 @@ ItemModel::ItemModel(PanelModel& panel, short number, const ItemDescription& des
         hasHeader = header != description.values.end() || description.hasFlag("HasHeader");
         headerHeight =
             static_cast<short>(header != description.values.end() ? header->second : (hasHeader ? 20 : 0));
+        rowHeight = static_cast<short>(description.value("RowHeight", rowHeight));
     }
     if (kind_ == ItemKind::UserControl && controlClass_ == "TextPopup") {
         popup_ = std::make_unique<PopupModel>();

@@ -103,6 +103,18 @@ TEST_F(MenuAndAlertTest, TheContextMenuReportsTheChosenCommand) {
     EXPECT_EQ(observer.requests.back(), 0) << "below the rows";
 }
 
+TEST_F(MenuAndAlertTest, TheMenuOpensWhereThePersonClicked) {
+    MenuObserver observer(palette->list);
+    // The list of the test palette: 350 wide at (10, 40), a header of 20, rows of 24, three rows.
+    EXPECT_TRUE(driver.openListContextMenu(id, RowList, 2, Driver::chooseNothing()));
+    EXPECT_TRUE(driver.openListContextMenu(id, RowList, 0, Driver::chooseNothing()));
+    const auto& menus = Toolkit::instance().menus();
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(menus[0].x, 10 + 350 / 2);
+    EXPECT_EQ(menus[0].y, 40 + 20 + 24 + 24 / 2) << "in the middle of the second row";
+    EXPECT_EQ(menus[1].y, 40 + 20 + 3 * 24 + 24 / 2) << "below the last row";
+}
+
 TEST_F(MenuAndAlertTest, AMenuEntryThatIsNotThereIsAFault) {
     expectFaults = true;
     MenuObserver observer(palette->list);

@@ -59,6 +59,7 @@ inline PanelDescription testPalette() {
         item(ItemKind::SingleSelList, {10, 250, 200, 15}),
     };
     panel.items[RowList - 1].values["HasHeader"] = 20;
+    panel.items[RowList - 1].values["RowHeight"] = 24;
     panel.items[CloseButton - 1].tooltip = "Closes";
     return panel;
 }
