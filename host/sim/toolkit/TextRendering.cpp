@@ -15,13 +15,21 @@ std::size_t displayWidth(const std::string& text) {
     return uni(text).GetLength();
 }
 
-std::string pad(const std::string& text, std::size_t width, bool right) {
+std::string pad(const std::string& text, std::size_t width, Justification justification) {
     const std::size_t length = displayWidth(text);
     if (length >= width) {
         return text;
     }
-    const std::string fill(width - length, ' ');
-    return right ? fill + text : text + fill;
+    const std::size_t fill = width - length;
+    switch (justification) {
+        case Justification::Right:
+            return std::string(fill, ' ') + text;
+        case Justification::Center:
+            return std::string(fill / 2, ' ') + text + std::string(fill - fill / 2, ' ');
+        case Justification::Left:
+            break;
+    }
+    return text + std::string(fill, ' ');
 }
 
 std::string quoted(const std::string& text) {
@@ -181,8 +189,9 @@ std::string renderList(const ItemModel& item) {
         out << "      " << mark;
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const TabField* field = list.tabField(columns[c]);
-            const bool right = !isHeader && field != nullptr && field->justification == Justification::Right;
-            out << (c == 0 ? "| " : " | ") << pad(cells[c], widths[c], right);
+            const Justification justification =
+                isHeader || field == nullptr ? Justification::Left : field->justification;
+            out << (c == 0 ? "| " : " | ") << pad(cells[c], widths[c], justification);
         }
         out << (cells.empty() ? "|" : " |") << "\n";
     };

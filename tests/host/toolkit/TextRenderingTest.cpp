@@ -67,6 +67,26 @@ TEST_F(TextRenderingTest, ShowsTheWindowAsAPersonSeesIt) {
     EXPECT_NE(unselected.find("MultiSelList, 2 rows (drawing suspended)"), std::string::npos) << unselected;
 }
 
+TEST_F(TextRenderingTest, CellsFollowTheirTabFieldsJustification) {
+    TestPalette palette;
+    DG::MultiSelListBox& list = palette.list;
+    list.SetTabFieldCount(3);
+    list.SetTabFieldProperties(1, 0, 100, DG::ListBox::Left, DG::ListBox::NoTruncate);
+    list.SetTabFieldProperties(2, 100, 200, DG::ListBox::Center, DG::ListBox::NoTruncate);
+    list.SetTabFieldProperties(3, 200, 350, DG::ListBox::Right, DG::ListBox::NoTruncate);
+    for (short tab = 1; tab <= 3; ++tab) {
+        list.SetHeaderItemText(tab, "Column");
+    }
+    fill(list, {"a"});
+    list.SetTabItemIcon(1, 2, DG::Icon(DG::HostResourceModule, DG::CheckedIconId));
+    list.SetTabItemText(1, 3, "c");
+    const std::string seen = driver.render(palette.GetId());
+    EXPECT_NE(seen.find("  | Column | Column | Column |\n"
+                        "        | a      |  [x]   |      c |\n"),
+              std::string::npos)
+        << seen;
+}
+
 TEST_F(TextRenderingTest, ShowsAPropertyList) {
     DG::ModalDialog dialog(testModule, testDialogId, testModule);
     VBAL::APIAttributeList list(dialog, 2);
