@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <set>
 
+#include "host/sim/toolkit/Toolkit.hpp"
+
 namespace krx::sim::toolkit {
 
 namespace {
 
-// The toolkit runs on the host's main thread only, like the toolkit it stands for. Never destroyed:
-// windows held by statics of an add-on linked into the program are destroyed at exit, in no order
-// relative to the toolkit's own statics.
+// The toolkit runs on the host's main thread only, like the toolkit it stands for, and so does this
+// unguarded registry: an observer made or destroyed on another thread is recorded as a fault. Never
+// destroyed: windows held by statics of an add-on linked into the program are destroyed at exit, in
+// no order relative to the toolkit's own statics.
 std::set<ObserverList*>& registry() {
+    Toolkit::instance();
     static auto* lists = new std::set<ObserverList*>;
     return *lists;
 }

@@ -17,8 +17,10 @@ namespace VBAL {
 
 namespace {
 
-// Every row that exists, so an observer that is destroyed can leave all of them.
+// Every row that exists, so an observer that is destroyed can leave all of them. Main thread only,
+// like the rest of the toolkit: a use from another thread is recorded as a fault.
 std::set<APIAttributeListItem*>& liveRows() {
+    Toolkit::instance();
     static auto* rows = new std::set<APIAttributeListItem*>;  // never destroyed, like the toolkit
     return *rows;
 }

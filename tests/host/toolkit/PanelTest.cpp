@@ -174,11 +174,25 @@ TEST_F(PanelTest, EventsNameTheBoundItemAsSource) {
 
 TEST_F(PanelTest, TheToolkitBelongsToTheMainThread) {
     expectFaults = true;
-    std::thread worker([] { Toolkit::instance(); });
-    worker.join();
-    const std::vector<std::string> recorded = faults();
-    ASSERT_EQ(recorded.size(), 1u);
-    EXPECT_EQ(recorded.front(), "the toolkit was used off the main thread");
+    struct Case {
+        const char* name;
+        void (*offMainThread)();
+    };
+    const Case cases[] = {
+        {"a toolkit call", [] { Toolkit::instance(); }},
+        {"an observer made and destroyed", [] { DG::PanelObserver observer; }},
+        {"a property row made and destroyed", [] { VBAL::APIAttributeListCheckItem row; }},
+    };
+    for (const Case& c : cases) {
+        Toolkit::instance().reset();
+        std::thread worker(c.offMainThread);
+        worker.join();
+        const std::vector<std::string> recorded = faults();
+        ASSERT_FALSE(recorded.empty()) << c.name;
+        for (const std::string& fault : recorded) {
+            EXPECT_EQ(fault, "the toolkit was used off the main thread") << c.name;
+        }
+    }
 }
 
 }  // namespace
