@@ -212,9 +212,10 @@ void unloadModule(AddOnRecord& addOn) {
         addOn.base = nullptr;
         addOn.lifecycle.push_back("unload");
     }
-    // Without the lock: the module's destructors may call the host and join their threads.
+    // Without the lock: the module's destructors may call the host and join their threads. They
+    // run as the add-on, so the host knows whose menus and resources they mean.
     if (library != nullptr) {
-        dlclose(library);
+        callOut(addOn.module, 0, [&] { return dlclose(library); });
     }
 }
 

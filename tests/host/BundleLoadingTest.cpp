@@ -54,13 +54,16 @@ protected:
         return handle != nullptr;
     }
 
+    // The line of the bundle's program-unload destructor: it still runs as the add-on.
+    std::string unloaded() const { return "unloaded " + std::to_string(module_); }
+
     GSResModule module_ = 0;
 };
 
 TEST_F(BundleLoadingTest, RegistersThenReallyUnloadsUntilTheFirstCommand) {
     EXPECT_EQ(host().lifecycle(module_),
               (std::vector<std::string>{"load", "CheckEnvironment", "RegisterInterface", "unload"}));
-    EXPECT_EQ(addOnLines(), (std::vector<std::string>{"loaded", "RegisterInterface 0", "unloaded"}));
+    EXPECT_EQ(addOnLines(), (std::vector<std::string>{"loaded", "RegisterInterface 0", unloaded()}));
     EXPECT_FALSE(moduleIsMapped());
     EXPECT_EQ(host().addOnInfo(module_).name, "Test Add-On");
     EXPECT_EQ(host().addOnInfo(module_).description, "A bundle the host tests load");
@@ -83,7 +86,7 @@ TEST_F(BundleLoadingTest, RegistersThenReallyUnloadsUntilTheFirstCommand) {
     const auto lines = addOnLines();
     const std::vector<std::string> tail(lines.end() - 5, lines.end());
     EXPECT_EQ(tail,
-              (std::vector<std::string>{"loaded", "Initialize 0", "menu 32010 1", "FreeData", "unloaded"}));
+              (std::vector<std::string>{"loaded", "Initialize 0", "menu 32010 1", "FreeData", unloaded()}));
 }
 
 TEST_F(BundleLoadingTest, KeepInMemoryHoldsTheAddOnUntilQuit) {
@@ -102,7 +105,7 @@ TEST_F(BundleLoadingTest, KeepInMemoryHoldsTheAddOnUntilQuit) {
 
     EXPECT_TRUE(host().quit().empty());
     EXPECT_FALSE(moduleIsMapped());
-    EXPECT_EQ(addOnLines().back(), "unloaded");
+    EXPECT_EQ(addOnLines().back(), unloaded());
     EXPECT_EQ(*(addOnLines().end() - 2), "FreeData");
 }
 
@@ -167,6 +170,15 @@ TEST_F(BundleLoadingTest, CommandsForAnUnloadedAddOnLoadItAgain) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "callback 0"), 5);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Initialize 0"), 6);
     EXPECT_TRUE(host().leaks().empty());
+}
+
+TEST_F(BundleLoadingTest, UnloadDestructorsRunAsTheirAddOnBesideOtherAddOns) {
+    krx::sim::InProcessAddOn other;
+    other.bundlePath = tmp() + "/Other.bundle";
+    ASSERT_GT(host().attachAddOn(other), 0);
+    ASSERT_EQ(host().selectMenuItem(TEST_MENU_MAIN, 2), NoError);
+    EXPECT_TRUE(host().quit().empty());
+    EXPECT_EQ(addOnLines().back(), unloaded());
 }
 
 TEST_F(BundleLoadingTest, QuitReportsWhatTheAddOnNeverReleased) {

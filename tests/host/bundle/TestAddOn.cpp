@@ -12,10 +12,11 @@ namespace {
 const API_ModulID kOwnId = {TEST_MDID_DEVELOPER, TEST_MDID_LOCAL};
 constexpr GSType kCommand = FourCC("TCMD");
 
-// Program load and unload are visible through this object.
+// Program load and unload are visible through this object. Its destructor asks the host who it is,
+// as an add-on's program-unload destructors do when they reset its menus.
 struct LoadWitness {
     LoadWitness() { DBPrintf("TestAddOn loaded"); }
-    ~LoadWitness() { DBPrintf("TestAddOn unloaded"); }
+    ~LoadWitness() { DBPrintf("TestAddOn unloaded %d", static_cast<int>(ACAPI_GetOwnResModule())); }
 } witness;
 
 std::thread worker;
