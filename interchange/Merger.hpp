@@ -4,6 +4,7 @@
 #include "interchange/Sheet.hpp"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace krx {
@@ -13,6 +14,8 @@ class Merger {
 public:
     const std::vector<Sheet>& sheets() const { return sheets_; }
     void setSheets(const std::vector<Sheet>& sheets) { sheets_ = sheets; }
+    // For a reader that hands over sheets of thousands of tiles it no longer needs.
+    void setSheets(std::vector<Sheet>&& sheets) { sheets_ = std::move(sheets); }
     Sheet getSheet(Sheet::SheetType type) const { return findSheet(sheets_, type); }
 
     const std::string& name() const { return name_; }

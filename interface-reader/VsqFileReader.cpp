@@ -192,7 +192,7 @@ bool SorvaneXMLFileParser::readVSQFile(const QString& path, Section* section,
         readSheet(node.toElement(), folder, &sheets);
         node = node.nextSibling();
     } while (!node.isNull());
-    section->setSheets(sheets);
+    section->setSheets(std::move(sheets));
     return true;
 }
 

@@ -1,10 +1,63 @@
 #include "interface-reader/XmlValues.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <cstddef>
 
 namespace krx {
+namespace {
+
+// Plain decimals ("-12.375", "0", "007.5") are what files hold by the hundred thousand, and Qt's general
+// conversion costs thousands of instructions per number. For them the shortest correctly rounded
+// conversion gives the same double as Qt's; everything else (blanks, '+', exponents, "nan", a lone '.',
+// any non-ASCII character) goes the general way. Longer texts too: the buffer stays small and no plain
+// decimal of that length can overflow.
+constexpr qsizetype kMaxPlainDecimal = 64;
+
+bool readPlainDecimal(QStringView text, double* value) {
+    const qsizetype size = text.size();
+    if (size == 0 || size > kMaxPlainDecimal) {
+        return false;
+    }
+    char buffer[kMaxPlainDecimal];
+    const char16_t* const chars = text.utf16();
+    qsizetype i = 0;
+    if (chars[0] == u'-') {
+        buffer[i] = '-';
+        ++i;
+    }
+    const qsizetype integerStart = i;
+    for (; i < size && chars[i] >= u'0' && chars[i] <= u'9'; ++i) {
+        buffer[i] = static_cast<char>(chars[i]);
+    }
+    if (i == integerStart) {
+        return false;
+    }
+    if (i < size) {
+        if (chars[i] != u'.') {
+            return false;
+        }
+        buffer[i] = '.';
+        ++i;
+        const qsizetype fractionStart = i;
+        for (; i < size && chars[i] >= u'0' && chars[i] <= u'9'; ++i) {
+            buffer[i] = static_cast<char>(chars[i]);
+        }
+        if (i == fractionStart || i < size) {
+            return false;
+        }
+    }
+    const std::from_chars_result result = std::from_chars(buffer, buffer + size, *value);
+    return result.ec == std::errc() && result.ptr == buffer + size;
+}
+
+}  // namespace
 
 double readNumber(QStringView text) {
+    double plain = 0.0;
+    if (readPlainDecimal(text, &plain)) {
+        return plain;
+    }
     bool ok = false;
     const double value = text.toDouble(&ok);
     // "nan" and "inf" parse, but no coordinate, matrix or size of a file may be one.
