@@ -58,10 +58,14 @@ GSErrCode File::Open(OpenMode mode) {
 GSErrCode File::Close() {
     Call call("IO::File::Close", 0, Call::Threads::Any);
     if (handle_ == nullptr) {
-        return call.done(ErrNotOpened);
+        return call.done(call.refused() ? call.refusal() : ErrNotOpened);
     }
+    // A refused close still lets the file go: the caller cannot do anything more with it.
     const int result = std::fclose(handle_);
     handle_ = nullptr;
+    if (call.refused()) {
+        return call.refusal();
+    }
     return call.done(result == 0 ? NoError : ErrIO);
 }
 

@@ -189,6 +189,9 @@ GSErrCode ACAPI_Notify_CatchProjectEvent(GSFlags eventTypes, APIProjectEventHand
 
 GSResModule ACAPI_GetOwnResModule(void) {
     Call call("ACAPI_GetOwnResModule", 0, Call::Threads::Any);
+    if (call.refused()) {
+        return 0;  // no resource module: every resource read from it fails
+    }
     Lock lock(state().mutex);
     AddOnRecord* addOn = state().callingAddOn();
     return addOn == nullptr ? 0 : addOn->module;

@@ -86,6 +86,12 @@ TEST_F(HostServicesTest, InjectedFaultsHitTheNamedCallTheGivenNumberOfTimes) {
     USize read = 0;
     EXPECT_EQ(file.ReadBin(buffer, 20, &read), ErrIO);  // a short read
     EXPECT_EQ(read, 10u);
+    host().failNext("IO::File::Close", 1, ErrIO);
+    EXPECT_EQ(file.Close(), ErrIO);
+    EXPECT_FALSE(file.IsOpen());
+    host().failNext("ACAPI_GetOwnResModule", 1, APIERR_GENERAL);
+    EXPECT_EQ(ACAPI_GetOwnResModule(), 0);
+    EXPECT_EQ(ACAPI_GetOwnResModule(), module_);
     EXPECT_EQ(host().callCount("CDAT"), 9u);
 }
 
