@@ -34,6 +34,7 @@ void SorvaneXMLFileParser::readInterfaceFile() {
         } catch (...) {
             DebugSingleton::instance().log() << "Reading the interface file failed" << std::endl;
         }
+        pollCycleEnded();
     }
     running_ = false;
 }

@@ -75,6 +75,9 @@ protected:
     // Called on the watcher thread after the interface file was read, before it is judged and deleted.
     // A seam for tests that must change the file in exactly that moment.
     virtual void interfaceFileWasRead() {}
+    // Called on the watcher thread at the end of every poll cycle, whatever the cycle found. A seam for
+    // tests that must see the watcher look again before they can tell that it left a file alone.
+    virtual void pollCycleEnded() {}
 
 private:
     enum class Removal { Removed, Changed, Failed, Stopped };

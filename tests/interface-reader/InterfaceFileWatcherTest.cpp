@@ -33,8 +33,16 @@ public:
     ~ObservedParser() override { stopThread(); }
 
     std::atomic<int> reads{0};
+    std::atomic<int> cycles{0};
     // Set before the thread starts; called on the watcher thread with the number of the read.
     std::function<void(int)> afterRead;
+
+    // Waits until the watcher has looked at the interface file some more times: what it did not do by
+    // then, it does not do while the file stays as it is.
+    bool lookedAgain(int times = 20) const {
+        const int seen = cycles;
+        return waitUntil([&] { return cycles >= seen + times; });
+    }
 
 protected:
     void interfaceFileWasRead() override {
@@ -43,6 +51,7 @@ protected:
             afterRead(read);
         }
     }
+    void pollCycleEnded() override { ++cycles; }
 };
 
 std::string pointElement(const std::string& name) {
@@ -262,9 +271,8 @@ TEST_F(InterfaceFileWatcherTest, UndeletableFileIsProcessedOnceUntilItChanges) {
 
     watcher_->startThread();
     ASSERT_TRUE(receivedCount(1));
-    // What must not happen is another read of the unchanged file; a read of it is quick to come, so a
-    // short while without one shows it.
-    std::this_thread::sleep_for(300ms);
+    // What must not happen is another read of the unchanged file.
+    ASSERT_TRUE(watcher_->lookedAgain());
     EXPECT_EQ(watcher_->reads.load(), 1);
     const std::vector<std::string> lines = log();
     EXPECT_EQ(countLines(lines, "Was not able to delete file"), 99);
@@ -285,7 +293,7 @@ TEST_F(InterfaceFileWatcherTest, SomethingElseThanAFileIsNotOpened) {
     ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
     watcher_->startThread();
     ASSERT_TRUE(waitUntil([&] { return logged("Error while reading file!"); }));
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(watcher_->lookedAgain());
     EXPECT_EQ(countLines(log(), "Error while reading file!"), 1);
     std::filesystem::remove(path_);
     replaceFile(path_, batchOf({"after"}));
