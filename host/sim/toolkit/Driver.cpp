@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "host/dg/DGPanel.hpp"
 #include "host/dg/VBALAttributeList.hpp"
@@ -131,11 +132,17 @@ bool Driver::chooseMenuItem(short menuResId, short itemIndex) {
     if (const PanelModel* modal = frontModal()) {
         return fail("modal " + panelName(*modal) + " is in front of the menus");
     }
-    lastMenuResult_ = Host::instance().selectMenuItem(menuResId, itemIndex);
-    if (lastMenuResult_ == APIERR_BADPARS || lastMenuResult_ == APIERR_REFUSEDCMD) {
-        return fail("menu " + std::to_string(menuResId) + " item " + std::to_string(itemIndex) +
-                    " cannot be chosen: " + std::to_string(lastMenuResult_));
+    // Whether the person can choose the item is the menu's state; what the handler then returns is
+    // its own answer, even when it is one of the codes the host uses to refuse an item.
+    const std::string name = "menu " + std::to_string(menuResId) + " item " + std::to_string(itemIndex);
+    const std::optional<MenuItemState> item = Host::instance().menuItem(menuResId, itemIndex);
+    if (!item) {
+        return fail(name + " does not exist");
     }
+    if ((item->flags & API_MenuItemDisabled) != 0) {
+        return fail(name + " is disabled");
+    }
+    lastMenuResult_ = Host::instance().selectMenuItem(menuResId, itemIndex);
     lastError_.clear();
     return true;
 }

@@ -136,5 +136,26 @@ TEST_F(AddOnPaletteTest, TheMenuOpensThePaletteFromTheAddOnsResources) {
     EXPECT_FALSE(driver.chooseMenuItem(ID_MENU_SETTINGS, 1)) << "the add-on registered no such menu";
 }
 
+// A handler may answer with the very codes the host uses to refuse an item; the item was still chosen.
+GSErrCode refusingHandler(const API_MenuParams*) {
+    return APIERR_REFUSEDCMD;
+}
+
+TEST_F(AddOnPaletteTest, AHandlersOwnRefusalIsItsResultNotAnItemThatCannotBeChosen) {
+    InProcessAddOn addOn;
+    addOn.bundlePath = KRX_TEST_BUNDLE_DIR;
+    addOn.registerInterface = [] {
+        return ACAPI_Register_Menu(ID_MENU_INFO, ID_MENU_PROMPTS, MenuCode_UserDef, Menu_Flag_None);
+    };
+    addOn.initialize = [] { return ACAPI_Install_MenuHandler(ID_MENU_INFO, refusingHandler); };
+    std::string error;
+    ASSERT_GT(Host::instance().attachAddOn(addOn, &error), 0) << error;
+
+    EXPECT_TRUE(driver.chooseMenuItem(ID_MENU_INFO, 1)) << driver.lastError();
+    EXPECT_EQ(driver.lastMenuResult(), APIERR_REFUSEDCMD);
+    EXPECT_FALSE(driver.chooseMenuItem(ID_MENU_INFO, 2));
+    EXPECT_NE(driver.lastError().find("does not exist"), std::string::npos) << driver.lastError();
+}
+
 }  // namespace
 }  // namespace krx::sim::toolkit::test
