@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -46,9 +47,25 @@ const std::array<Corner, 4> kCorners = {{
     {"CornerRightBottom", &Tile::cornerRightBottom, &Tile::projectedRightBottom},
 }};
 
+// Appends text as UTF-8, as QString::toStdString converts it. Tile paths are ASCII nearly always, and a
+// file holds thousands of them: those skip the temporary byte array.
+void appendUtf8(QStringView text, std::string* out) {
+    const char16_t* const chars = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (chars[i] >= 0x80) {
+            const QByteArray utf8 = text.sliced(i).toUtf8();
+            out->append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+            return;
+        }
+        out->push_back(static_cast<char>(chars[i]));
+    }
+}
+
 // False, with a log line, for a tile with a corner of fewer than three numbers: such a tile is left out,
-// as every item whose point text is incomplete.
-bool readTile(const QDomElement& element, const QString& folder, const Matrix4d& projection, Tile* tile) {
+// as every item whose point text is incomplete. folderPrefix is the file's folder and "/", in UTF-8.
+bool readTile(const QDomElement& element, const std::string& folderPrefix, const Matrix4d& projection,
+              Tile* tile) {
     tile->id = readInteger(element.attribute(QStringLiteral("id"), QStringLiteral("0")));
     // One pass over the children instead of a search per child: a file holds thousands of tiles. As
     // everywhere, the first child of a name counts.
@@ -75,10 +92,10 @@ bool readTile(const QDomElement& element, const QString& folder, const Matrix4d&
         }
     }
     // The file path carries a two-character prefix ("./") before the path relative to the file's folder.
-    QString absolute = folder;
-    absolute += QLatin1Char('/');
-    absolute += QStringView(filePath).sliced(std::min<qsizetype>(2, filePath.size()));
-    tile->filePath = absolute.toStdString();
+    const QStringView relative = QStringView(filePath).sliced(std::min<qsizetype>(2, filePath.size()));
+    tile->filePath.reserve(folderPrefix.size() + static_cast<std::size_t>(relative.size()));
+    tile->filePath.assign(folderPrefix);
+    appendUtf8(relative, &tile->filePath);
     for (std::size_t i = 0; i < kCorners.size(); ++i) {
         const Corner& corner = kCorners[i];
         Point3d point;
@@ -93,7 +110,7 @@ bool readTile(const QDomElement& element, const QString& folder, const Matrix4d&
     return true;
 }
 
-void readSheet(const QDomElement& element, const QString& folder, std::vector<Sheet>* sheets) {
+void readSheet(const QDomElement& element, const std::string& folderPrefix, std::vector<Sheet>* sheets) {
     const QString type = element.attribute(QStringLiteral("type"));
     const QStringList matrix =
         splitAtBlanks(element.firstChildElement(QStringLiteral("ProjectionMatrix")).text());
@@ -127,7 +144,7 @@ void readSheet(const QDomElement& element, const QString& folder, std::vector<Sh
             continue;
         }
         Tile tile;
-        if (readTile(tileElement, folder, sheet.projectionMatrix, &tile)) {
+        if (readTile(tileElement, folderPrefix, sheet.projectionMatrix, &tile)) {
             sheet.tiles.push_back(std::move(tile));
         }
     }
@@ -187,9 +204,10 @@ bool SorvaneXMLFileParser::readVSQFile(const QString& path, Section* section,
 
     // One pass at least, also without a "Sheets" element: that yields the one mismatch line callers know.
     std::vector<Sheet> sheets;
+    const std::string folderPrefix = (folder + QLatin1Char('/')).toStdString();
     QDomNode node = root.firstChildElement(QStringLiteral("Sheets")).firstChild();
     do {
-        readSheet(node.toElement(), folder, &sheets);
+        readSheet(node.toElement(), folderPrefix, &sheets);
         node = node.nextSibling();
     } while (!node.isNull());
     section->setSheets(std::move(sheets));
