@@ -373,6 +373,11 @@ bool Driver::clickHeaderItem(short panel, short number, short headerItem) {
     if (headerItem < 1 || headerItem > list->list()->tabFieldCount()) {
         return fail(itemName(*list) + " has no header item " + std::to_string(headerItem));
     }
+    // A header item without width (given no size while the header is not synchronised) is not
+    // there to click.
+    if (list->list()->headerItemSize(headerItem) <= 0) {
+        return fail(itemName(*list) + " header item " + std::to_string(headerItem) + " has no width");
+    }
     // A header that is not made of push buttons does not react to clicks.
     if (list->list()->isHeaderPushable()) {
         dispatch::listBoxHeaderItemClicked(*list, headerItem);

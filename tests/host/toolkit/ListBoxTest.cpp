@@ -211,6 +211,7 @@ TEST_F(ListBoxTest, SelectingSeveralRowsAndDeselectingOne) {
 
 TEST_F(ListBoxTest, HeaderItemsCarryTextArrowAndPushButtons) {
     layOut();
+    list().SetHeaderItemSize(2, 100);
     list().SetHeaderItemText(1, "Name");
     list().SetHeaderItemArrowType(1, DG::ListBox::UpArrow);
     list().SetHeaderItemArrowType(2, DG::ListBox::DownArrow);
@@ -226,6 +227,9 @@ TEST_F(ListBoxTest, HeaderItemsCarryTextArrowAndPushButtons) {
     EXPECT_TRUE(driver.clickHeaderItem(id, RowList, 2));
     EXPECT_EQ(recorder.take(), Events{"ListBoxHeaderItemClicked 6 2"});
     EXPECT_FALSE(driver.clickHeaderItem(id, RowList, 5));
+    list().SetHeaderItemSize(2, 0);
+    EXPECT_FALSE(driver.clickHeaderItem(id, RowList, 2)) << "a header item without width is not there";
+    EXPECT_TRUE(recorder.take().empty());
     EXPECT_FALSE(driver.clickHeaderItem(id, SingleList, 1)) << "that list has no header";
 }
 
