@@ -13,7 +13,11 @@
 #include <QDomDocument>
 #include <QFile>
 
+#include <sys/resource.h>
+
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace krx::bench {
@@ -43,9 +47,24 @@ __attribute__((noinline)) std::size_t readVsqOnce(const QString& path) {
     return tiles;
 }
 
+long minorFaults() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+template <typename Work>
+void report(const char* name, Work work) {
+    const long faults = minorFaults();
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    std::printf("%-12s %8.1f ms %8ld minor faults\n", name, took.count(), minorFaults() - faults);
+}
+
 }  // namespace krx::bench
 
-int main() {
+int main(int argc, char** argv) {
     using namespace krx::bench;
     const BenchEnvironment environment;
     const QByteArray data = generateSectionDescription(kSheets, kTilesPerSheet);
@@ -56,6 +75,11 @@ int main() {
         return 1;
     }
     out.close();
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 0;
+    for (int i = 0; i < rounds; ++i) {
+        report("setContent", [&] { domOnce(data); });
+        report("readVSQFile", [&] { readVsqOnce(path); });
+    }
     domOnce(data);
     const std::size_t tiles = readVsqOnce(path);
     std::printf("%zu tiles read\n", tiles);
