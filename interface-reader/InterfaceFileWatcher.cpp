@@ -110,6 +110,7 @@ void SorvaneXMLFileParser::consumeInterfaceFile() {
             undeletable_ = read;
             break;
     }
+    interfaceFileWasConsumed();
     processInterfaceDocument(document);
 }
 

@@ -154,8 +154,10 @@ bool SorvaneXMLFileParser::readKPJFile(const QString& path) {
     if (!info.exists() || info.suffix().toLower() != QLatin1String("kpj")) {
         return false;
     }
+    // Opening anything but a plain file (a pipe, say) could block the watcher thread for good, and with it
+    // stopThread(): it counts as a file that cannot be opened.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         DebugSingleton::instance().log() << "Error while reading file!" << std::endl;
         return false;
     }

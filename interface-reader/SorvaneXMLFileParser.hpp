@@ -78,6 +78,9 @@ protected:
     // Called on the watcher thread at the end of every poll cycle, whatever the cycle found. A seam for
     // tests that must see the watcher look again before they can tell that it left a file alone.
     virtual void pollCycleEnded() {}
+    // Called on the watcher thread once a batch is taken (its file deleted, or found undeletable), before
+    // its elements are read. A seam for tests that must hold the watcher inside the processing of a batch.
+    virtual void interfaceFileWasConsumed() {}
 
 private:
     enum class Removal { Removed, Changed, Failed, Stopped };

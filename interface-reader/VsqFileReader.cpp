@@ -176,8 +176,10 @@ bool SorvaneXMLFileParser::readVSQFile(const QString& path, Section* section,
         log << "Section description files nested too deeply, not read: " << path.toStdString() << std::endl;
         return false;
     }
+    // Opening anything but a plain file (a pipe, say) could block the watcher thread for good, and with it
+    // stopThread(): it counts as a file that cannot be opened.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         log << "Error while reading file!" << std::endl;
         return false;
     }

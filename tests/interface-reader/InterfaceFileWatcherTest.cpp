@@ -1,3 +1,4 @@
+#include "interchange/Section.hpp"
 #include "tests/interface-reader/ReaderTestSupport.hpp"
 #include "tests/support/WaitUntil.hpp"
 
@@ -29,13 +30,22 @@ using namespace std::chrono_literals;
 class ObservedParser : public SorvaneXMLFileParser {
 public:
     using SorvaneXMLFileParser::SorvaneXMLFileParser;
-    // The thread calls the override: it must have ended before this object is gone.
-    ~ObservedParser() override { stopThread(); }
+    // The thread calls the overrides: it must have ended before this object is gone.
+    ~ObservedParser() override {
+        released = true;
+        stopThread();
+    }
 
     std::atomic<int> reads{0};
     std::atomic<int> cycles{0};
     // Set before the thread starts; called on the watcher thread with the number of the read.
     std::function<void(int)> afterRead;
+
+    // The batch (counted from 1) at which the watcher is held once it has taken the file and before it
+    // reads the elements, until released or a deadline passes; 0 holds none.
+    int holdBatch = 0;
+    std::atomic<bool> holding{false};
+    std::atomic<bool> released{false};
 
     // Waits until the watcher has looked at the interface file some more times: what it did not do by
     // then, it does not do while the file stays as it is.
@@ -52,6 +62,15 @@ protected:
         }
     }
     void pollCycleEnded() override { ++cycles; }
+    void interfaceFileWasConsumed() override {
+        if (++batches_ == holdBatch) {
+            holding = true;
+            waitUntil([this] { return released.load(); });
+        }
+    }
+
+private:
+    int batches_ = 0;  // watcher thread only
 };
 
 std::string pointElement(const std::string& name) {
@@ -199,30 +218,112 @@ TEST_F(InterfaceFileWatcherTest, FileRewrittenBetweenReadAndDeleteIsReadAgain) {
 }
 
 TEST_F(InterfaceFileWatcherTest, FileRewrittenWhileABatchIsParsed) {
-    // The batch's section names a description file that is a pipe: the watcher is held inside the parse
-    // until the test feeds it, so the next interface file surely arrives during processing.
-    const std::string pipe = tmp() + "/slow.vsq";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    replaceFile(path_, interfaceXml("<E type='section' name='S'><Process status='done'><References>"
-                                    "<R type='vsq'>" +
-                                    pipe + "</R></References></Process></E>"));
+    // Held after the first file is taken and before its elements are read, so the next file surely
+    // arrives while the first batch is being processed.
+    watcher_->holdBatch = 1;
+    replaceFile(path_, batchOf({"first"}));
     watcher_->startThread();
-    int fd = -1;
-    ASSERT_TRUE(waitUntil([&] {
-        fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-        return fd >= 0;
-    }));
+    ASSERT_TRUE(waitUntil([&] { return watcher_->holding.load(); }));
     EXPECT_FALSE(fileExists());
     replaceFile(path_, batchOf({"next"}));
-    const std::string vsq =
-        "<D><Sheets><Sheet type='color'><ProjectionMatrix>1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1</ProjectionMatrix>"
-        "</Sheet></Sheets></D>";
-    EXPECT_EQ(::write(fd, vsq.data(), vsq.size()), static_cast<ssize_t>(vsq.size()));
-    ::close(fd);
+    watcher_->released = true;
     ASSERT_TRUE(receivedCount(2));
     ASSERT_TRUE(waitUntil([&] { return !fileExists(); }));
     watcher_->stopThread();
-    EXPECT_EQ(received(), (std::vector<std::string>{"<3>", "next"}));
+    EXPECT_EQ(received(), (std::vector<std::string>{"first", "next"}));
+    EXPECT_EQ(watcher_->reads.load(), 2);
+}
+
+TEST_F(InterfaceFileWatcherTest, ReferencedFilesThatAreNotFilesAreNotOpened) {
+    // Opening a pipe would block the watcher for good, and with it stopThread() and the host that calls it.
+    // Such a project or description file counts as one that cannot be opened; the batch goes on.
+    _krxsettings_.setValue("parseCompleteKPJOnFirstLoad", SettingValue(true));
+    enum class Kind { Pipe, Device, Folder };
+    struct Case {
+        const char* label;
+        Kind kind;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"pipe as project file", Kind::Pipe, "pipe.kpj"},
+        {"pipe as description file", Kind::Pipe, "pipe.vsq"},
+        {"device as project file", Kind::Device, "null.kpj"},
+        {"device as description file", Kind::Device, "null.vsq"},
+        {"folder as description file", Kind::Folder, "folder.vsq"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::string path = tmp() + "/" + c.name;
+        switch (c.kind) {
+            case Kind::Pipe:
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+                break;
+            case Kind::Device:
+                std::filesystem::create_symlink("/dev/null", path);
+                break;
+            case Kind::Folder:
+                std::filesystem::create_directory(path);
+                break;
+        }
+        const bool asProject = path.size() > 4 && path.compare(path.size() - 4, 4, ".kpj") == 0;
+        const std::string section =
+            asProject ? "<E type='section' name='S'/>"
+                      : "<E type='section' name='S'><Process status='done'><References><R type='vsq'>" +
+                            path + "</R></References></Process></E>";
+        const std::string project =
+            asProject ? "<Project><FilePath type='kpj'>" + path + "</FilePath></Project>" : std::string();
+        const std::vector<std::string> before = log();
+        replaceFile(path_, interfaceXml(pointElement("before") + section + pointElement("after"), project));
+        watcher_->startThread();
+
+        std::vector<Element> arrived;
+        EXPECT_TRUE(waitUntil(
+            [&] {
+                for (Element& element : queued()) {
+                    arrived.push_back(std::move(element));
+                }
+                return arrived.size() >= 3;
+            },
+            10s));
+
+        std::atomic<bool> stopped{false};
+        std::thread stopper([&] {
+            watcher_->stopThread();
+            stopped = true;
+        });
+        const bool stoppedPromptly = waitUntil([&] { return stopped.load(); }, 5s);
+        if (!stoppedPromptly && c.kind == Kind::Pipe) {
+            // The watcher hangs in the pipe: a writer that comes and goes lets it read an end, so the test
+            // ends.
+            waitUntil([&] {
+                const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                }
+                return fd >= 0 || stopped.load();
+            });
+        }
+        stopper.join();
+        EXPECT_TRUE(stoppedPromptly);
+
+        ASSERT_EQ(arrived.size(), 3u);
+        const auto* first = std::get_if<HPoint>(&arrived[0]);
+        const auto* sectionRecord = std::get_if<Section>(&arrived[1]);
+        const auto* last = std::get_if<HPoint>(&arrived[2]);
+        ASSERT_TRUE(first != nullptr && sectionRecord != nullptr && last != nullptr);
+        EXPECT_EQ(first->id(), "before");
+        EXPECT_EQ(sectionRecord->name(), "S");
+        EXPECT_TRUE(sectionRecord->sheets().empty());
+        EXPECT_EQ(last->id(), "after");
+        const std::vector<std::string> after = log();
+        EXPECT_EQ(
+            countLines(after, "Error while reading file!") - countLines(before, "Error while reading file!"),
+            1);
+        EXPECT_EQ(countLines(after, "Reading the VSQ file failed") -
+                      countLines(before, "Reading the VSQ file failed"),
+                  asProject ? 0 : 1);
+        std::filesystem::remove(path);
+    }
 }
 
 #ifdef __linux__
