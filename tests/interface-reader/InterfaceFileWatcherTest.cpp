@@ -305,16 +305,11 @@ TEST_F(InterfaceFileWatcherTest, ReferencedFilesThatAreNotFilesAreNotOpened) {
         }
         stopper.join();
         EXPECT_TRUE(stoppedPromptly);
+        for (Element& element : queued()) {
+            arrived.push_back(std::move(element));
+        }
+        std::filesystem::remove(path);
 
-        ASSERT_EQ(arrived.size(), 3u);
-        const auto* first = std::get_if<HPoint>(&arrived[0]);
-        const auto* sectionRecord = std::get_if<Section>(&arrived[1]);
-        const auto* last = std::get_if<HPoint>(&arrived[2]);
-        ASSERT_TRUE(first != nullptr && sectionRecord != nullptr && last != nullptr);
-        EXPECT_EQ(first->id(), "before");
-        EXPECT_EQ(sectionRecord->name(), "S");
-        EXPECT_TRUE(sectionRecord->sheets().empty());
-        EXPECT_EQ(last->id(), "after");
         const std::vector<std::string> after = log();
         EXPECT_EQ(
             countLines(after, "Error while reading file!") - countLines(before, "Error while reading file!"),
@@ -322,7 +317,19 @@ TEST_F(InterfaceFileWatcherTest, ReferencedFilesThatAreNotFilesAreNotOpened) {
         EXPECT_EQ(countLines(after, "Reading the VSQ file failed") -
                       countLines(before, "Reading the VSQ file failed"),
                   asProject ? 0 : 1);
-        std::filesystem::remove(path);
+        // The batch's other elements, and the section without sheets as an unreadable description file
+        // leaves it.
+        const HPoint* first = arrived.size() == 3 ? std::get_if<HPoint>(&arrived[0]) : nullptr;
+        const Section* sectionRecord = arrived.size() == 3 ? std::get_if<Section>(&arrived[1]) : nullptr;
+        const HPoint* last = arrived.size() == 3 ? std::get_if<HPoint>(&arrived[2]) : nullptr;
+        if (first == nullptr || sectionRecord == nullptr || last == nullptr) {
+            ADD_FAILURE() << "expected a point, a section and a point, got " << arrived.size() << " elements";
+            continue;
+        }
+        EXPECT_EQ(first->id(), "before");
+        EXPECT_EQ(sectionRecord->name(), "S");
+        EXPECT_TRUE(sectionRecord->sheets().empty());
+        EXPECT_EQ(last->id(), "after");
     }
 }
 
