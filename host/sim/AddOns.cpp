@@ -265,6 +265,43 @@ void releaseAfterCommand(GSResModule module) {
     unloadModule(*addOn);
 }
 
+namespace {
+
+// Gives an add-on its module number and keeps its record in the host.
+AddOnRecord* enrol(AddOnRecord&& record) {
+    Lock lock(state().mutex);
+    const GSResModule module = state().nextModule++;
+    record.module = module;
+    return &(state().addOns[module] = std::move(record));
+}
+
+// CheckEnvironment, the first call an add-on gets; the host keeps what the add-on says of itself.
+API_AddonType checkEnvironment(GSResModule module, AddOnRecord& addOn, const InProcessAddOn& entries) {
+    API_EnvirParams envir{};
+    envir.serverInfo = {26, 0};
+    API_AddonType type = APIAddon_Normal;
+    if (entries.checkEnvironment != nullptr) {
+        setPhase(module, AddOnPhase::CheckingEnvironment);
+        note(module, "CheckEnvironment");
+        type = callOut(module, APIAddon_DontRegister, [&] { return entries.checkEnvironment(&envir); });
+    }
+    Lock lock(state().mutex);
+    addOn.info = envir.addOnInfo;
+    addOn.type = type;
+    return type;
+}
+
+void registerInterface(GSResModule module, const InProcessAddOn& entries) {
+    if (entries.registerInterface == nullptr) {
+        return;
+    }
+    setPhase(module, AddOnPhase::Registering);
+    note(module, "RegisterInterface");
+    callOut(module, GSErrCode(APIERR_GENERAL), [&] { return entries.registerInterface(); });
+}
+
+}  // namespace
+
 void deliverProjectEvent(API_NotifyEventID event) {
     std::vector<std::pair<GSResModule, APIProjectEventHandlerProc*>> targets;
     {
@@ -294,31 +331,15 @@ GSResModule Host::loadBundle(const std::string& bundlePath, std::string* error) 
     if (!readResources(record, error)) {
         return 0;
     }
-    GSResModule module = 0;
-    AddOnRecord* addOn = nullptr;
-    {
-        Lock lock(state().mutex);
-        module = state().nextModule++;
-        record.module = module;
-        addOn = &(state().addOns[module] = std::move(record));
-    }
+    AddOnRecord* addOn = enrol(std::move(record));
+    const GSResModule module = addOn->module;
     if (!loadModule(*addOn, error)) {
         Lock lock(state().mutex);
         state().addOns.erase(module);
         return 0;
     }
     const InProcessAddOn entries = entriesOf(module);
-    API_EnvirParams envir{};
-    envir.serverInfo = {26, 0};
-    setPhase(module, AddOnPhase::CheckingEnvironment);
-    note(module, "CheckEnvironment");
-    const API_AddonType type =
-        callOut(module, APIAddon_DontRegister, [&] { return entries.checkEnvironment(&envir); });
-    {
-        Lock lock(state().mutex);
-        addOn->info = envir.addOnInfo;
-        addOn->type = type;
-    }
+    const API_AddonType type = checkEnvironment(module, *addOn, entries);
     if (type == APIAddon_DontRegister) {
         setPhase(module, AddOnPhase::Idle);
         unloadModule(*addOn);
@@ -327,9 +348,7 @@ GSResModule Host::loadBundle(const std::string& bundlePath, std::string* error) 
         }
         return module;
     }
-    setPhase(module, AddOnPhase::Registering);
-    note(module, "RegisterInterface");
-    callOut(module, GSErrCode(APIERR_GENERAL), [&] { return entries.registerInterface(); });
+    registerInterface(module, entries);
     setPhase(module, AddOnPhase::Idle);
     if (type != APIAddon_Preload) {
         unloadModule(*addOn);
@@ -345,32 +364,11 @@ GSResModule Host::attachAddOn(const InProcessAddOn& definition, std::string* err
     if (!readResources(record, error)) {
         return 0;
     }
-    GSResModule module = 0;
-    AddOnRecord* addOn = nullptr;
-    {
-        Lock lock(state().mutex);
-        module = state().nextModule++;
-        record.module = module;
-        addOn = &(state().addOns[module] = std::move(record));
-    }
+    AddOnRecord* addOn = enrol(std::move(record));
+    const GSResModule module = addOn->module;
     loadModule(*addOn, error);
-    API_EnvirParams envir{};
-    envir.serverInfo = {26, 0};
-    API_AddonType type = APIAddon_Normal;
-    if (definition.checkEnvironment != nullptr) {
-        setPhase(module, AddOnPhase::CheckingEnvironment);
-        note(module, "CheckEnvironment");
-        type = callOut(module, APIAddon_DontRegister, [&] { return definition.checkEnvironment(&envir); });
-    }
-    {
-        Lock lock(state().mutex);
-        addOn->info = envir.addOnInfo;
-        addOn->type = type;
-    }
-    if (definition.registerInterface != nullptr && type != APIAddon_DontRegister) {
-        setPhase(module, AddOnPhase::Registering);
-        note(module, "RegisterInterface");
-        callOut(module, GSErrCode(APIERR_GENERAL), [&] { return definition.registerInterface(); });
+    if (checkEnvironment(module, *addOn, definition) != APIAddon_DontRegister) {
+        registerInterface(module, definition);
     }
     setPhase(module, AddOnPhase::Running);
     return module;
