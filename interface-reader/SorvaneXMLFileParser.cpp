@@ -154,17 +154,8 @@ bool SorvaneXMLFileParser::readKPJFile(const QString& path) {
     if (!info.exists() || info.suffix().toLower() != QLatin1String("kpj")) {
         return false;
     }
-    // Opening anything but a plain file (a pipe, say) could block the watcher thread for good, and with it
-    // stopThread(): it counts as a file that cannot be opened.
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        DebugSingleton::instance().log() << "Error while reading file!" << std::endl;
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    file.close();
     QDomDocument document;
-    if (!parseXmlDocument(data, document)) {
+    if (!readXmlFile(info, document)) {
         return false;
     }
     // References in the project file are relative to its own folder.

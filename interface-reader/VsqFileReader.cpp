@@ -176,17 +176,8 @@ bool SorvaneXMLFileParser::readVSQFile(const QString& path, Section* section,
         log << "Section description files nested too deeply, not read: " << path.toStdString() << std::endl;
         return false;
     }
-    // Opening anything but a plain file (a pipe, say) could block the watcher thread for good, and with it
-    // stopThread(): it counts as a file that cannot be opened.
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        log << "Error while reading file!" << std::endl;
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    file.close();
     QDomDocument document;
-    if (!parseXmlDocument(data, document)) {
+    if (!readXmlFile(info, document)) {
         return false;
     }
 

@@ -1,5 +1,9 @@
 #include "interface-reader/XmlDocument.hpp"
 
+#include "diagnostics/DebugSingleton.hpp"
+
+#include <QFile>
+
 #include <cstring>
 
 namespace krx {
@@ -159,6 +163,17 @@ bool parseXmlDocument(const QByteArray& data, QDomDocument& document, XmlError* 
         return false;
     }
     return true;
+}
+
+bool readXmlFile(const QFileInfo& info, QDomDocument& document) {
+    QFile file(info.filePath());
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        DebugSingleton::instance().log() << "Error while reading file!" << std::endl;
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    file.close();
+    return parseXmlDocument(data, document);
 }
 
 }  // namespace krx

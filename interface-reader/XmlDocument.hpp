@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDomDocument>
+#include <QFileInfo>
 #include <QString>
 
 namespace krx {
@@ -22,5 +23,10 @@ inline constexpr int kMaxXmlDepth = 256;
 // so one is refused outright instead of trusting the parser's entity handling; deep nesting is refused
 // because walking and freeing a document recurses once per level. No namespace processing.
 bool parseXmlDocument(const QByteArray& data, QDomDocument& document, XmlError* error = nullptr);
+
+// Reads a file that an interface file names (project or section description file) and parses it as
+// above. Anything but a plain file counts as a file that cannot be opened, logged as such: opening a
+// pipe could block the watcher thread for good, and with it stopThread().
+bool readXmlFile(const QFileInfo& info, QDomDocument& document);
 
 }  // namespace krx
